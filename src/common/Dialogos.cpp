@@ -1,0 +1,6 @@
+#include "common/Dialogos.h"
+
+Dialogos& dialogos() {
+    static Dialogos d;
+    return d;
+}
