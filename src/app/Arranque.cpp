@@ -24,6 +24,8 @@
 #include "pos/NotaDeCredito2.h"
 #include "pos/Pago.h"
 #include "pos/ReimpresionVentas.h"
+#include "printing/Muestra.h"
+#include "tools/Demo.h"
 
 namespace app {
 
@@ -80,8 +82,25 @@ int ejecutar(int argc, char** argv) {
     QCommandLineOption carpeta("datos", "Carpeta de datos de la tienda (base de datos, fotografías...).",
                                "carpeta");
     opciones.addOption(carpeta);
+    QCommandLineOption demostracion(
+        "demo",
+        "Crea una tienda de demostración en su propia carpeta (nunca la de la tienda) y "
+        "la abre.");
+    opciones.addOption(demostracion);
+    QCommandLineOption muestra("muestra-impresion",
+                               "Imprime el documento de muestra (unidades de medida) y termina.");
+    opciones.addOption(muestra);
     opciones.process(a);
     if (opciones.isSet(carpeta)) datos::fijarCarpeta(opciones.value(carpeta));
+    if (opciones.isSet(demostracion)) {
+        QString dir = opciones.isSet(carpeta) ? opciones.value(carpeta) : demo::carpetaDemostracion();
+        QString e;
+        if (!demo::crearTienda(dir, &e)) {
+            QMessageBox::critical(nullptr, "KAVO Refaccionaria", e);
+            return 1;
+        }
+        datos::fijarCarpeta(dir);
+    }
 
     QString error;
     if (!datos::asegurarCarpetas(&error)) {
@@ -96,6 +115,12 @@ int ejecutar(int argc, char** argv) {
         return 1;
     }
     crearDialogos(&principal);
+    if (opciones.isSet(muestra)) {
+        bool ok = rpt::imprimirMuestra(&principal);
+        destruirDialogos();
+        db::cerrarConexion();
+        return ok ? 0 : 1;
+    }
 
     int r = 0;
     {
