@@ -49,8 +49,8 @@ class ModeloPartes : public QSqlQueryModel {
         return QSqlQueryModel::data(i, rol);
     }
     QVariant headerData(int s, Qt::Orientation o, int rol) const override {
-        static const char* titulos[] = {"Clave",  "Parte",      "Marca",          "Modelo",
-                                        "Año",    "Precio",     "Existencia",     "Codigo De Parte"};
+        static const char* titulos[] = {"Clave", "Parte",  "Marca",      "Modelo",
+                                        "Año",   "Precio", "Existencia", "Codigo De Parte"};
         if (o == Qt::Horizontal && rol == Qt::DisplayRole && s >= 0 && s < kVisibles)
             return QString::fromUtf8(titulos[s]);
         return QSqlQueryModel::headerData(s, o, rol);
@@ -144,7 +144,9 @@ TFrmBuscaProductos::TFrmBuscaProductos(QWidget* parent) : QDialog(parent) {
         o->installEventFilter(this);
     for (QComboBox* c : {CmbMarcas, CmbModelos, CmbFamilia}) c->lineEdit()->installEventFilter(this);
 
-    auto proteger = [this](auto f) { return [this, f] { ui::protegido([this, f] { (this->*f)(); }, this); }; };
+    auto proteger = [this](auto f) {
+        return [this, f] { ui::protegido([this, f] { (this->*f)(); }, this); };
+    };
     connect(CmbMarcas, &QComboBox::editTextChanged, this, proteger(&TFrmBuscaProductos::CmbMarcasChange));
     connect(CmbMarcas, qOverload<int>(&QComboBox::activated), this, [this] { CmbModelos->setFocus(); });
     connect(CmbModelos, &QComboBox::editTextChanged, this, proteger(&TFrmBuscaProductos::CmbModelosChange));
@@ -225,11 +227,10 @@ int TFrmBuscaProductos::mostrar() {
     return ui::ejecutar(this);
 }
 
-void TFrmBuscaProductos::done(int r) {
-    // The list is not kept open while the dialog is hidden (it would hold a read on the
-    // database); its position is remembered for the next use.
+void TFrmBuscaProductos::hideEvent(QHideEvent* e) {
+    // Where the list stood, for a reopening that keeps filters.
     posicion_ = prodsgrid->currentIndex().isValid() ? prodsgrid->currentIndex().row() : -1;
-    QDialog::done(r);
+    QDialog::hideEvent(e);
 }
 
 void TFrmBuscaProductos::CerrarPartes() {
@@ -288,7 +289,8 @@ void TFrmBuscaProductos::ActualizarPartes() {
         const QString n = dialecto::numeroEntero(txtcodigo->text());
         if (n.isEmpty()) {
             CerrarPartes();
-            ui::error(QString::fromUtf8("Los tipos de datos no coinciden en la expresión de criterios."), this);
+            ui::error(QString::fromUtf8("Los tipos de datos no coinciden en la expresión de criterios."),
+                      this);
             return;
         }
         sql = " select " + QString(kColumnas) + " from view_partes2 where id = :id";
@@ -449,7 +451,10 @@ bool TFrmBuscaProductos::eventFilter(QObject* o, QEvent* e) {
             return true;
         }
         if (key == Qt::Key_Right) {
-            (o == TxtAno ? txtparte : o == txtparte ? txtcodigo : static_cast<QWidget*>(CmbFamilia))->setFocus();
+            (o == TxtAno     ? txtparte
+             : o == txtparte ? txtcodigo
+                             : static_cast<QWidget*>(CmbFamilia))
+                ->setFocus();
             return true;
         }
     } else if (o == CmbFamilia) {

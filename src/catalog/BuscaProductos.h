@@ -34,7 +34,7 @@ class TFrmBuscaProductos : public QDialog {
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
-    void done(int r) override;
+    void hideEvent(QHideEvent* e) override;
 
   private:
     void LlenarMarcas();

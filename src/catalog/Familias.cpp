@@ -46,9 +46,9 @@ void TFrmFamilias::LeerFamilias(int seleccionar) {
     QList<QVariantList> filas;
     QFamilias.abrir();
     if (!QFamilias.vacia()) do
-            filas << QVariantList{QFamilias.entero("Id"), QFamilias.texto("Familia"),
-                                  QFamilias.esNulo("Porcentaje") ? QString()
-                                                                 : QString::number(QFamilias.entero("Porcentaje"))};
+            filas << QVariantList{
+                QFamilias.entero("Id"), QFamilias.texto("Familia"),
+                QFamilias.esNulo("Porcentaje") ? QString() : QString::number(QFamilias.entero("Porcentaje"))};
         while (QFamilias.siguiente());
     Familias->cargar(filas);
     if (seleccionar > 0) Familias->seleccionarId(seleccionar);
@@ -103,7 +103,8 @@ void TFrmFamilias::BtnDeleteClick() {
         return;
     }
     if (!ui::pregunta(
-            QString::fromUtf8("¿En realidad quieres borrar la familia: \"%1\"?").arg(Familias->texto(f, 0)), this))
+            QString::fromUtf8("¿En realidad quieres borrar la familia: \"%1\"?").arg(Familias->texto(f, 0)),
+            this))
         return;
     if (id <= 0) {
         Familias->descartarEdicion();

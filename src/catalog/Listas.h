@@ -13,7 +13,7 @@ namespace listas {
 
 // Empties the list and fills it from the query's rows: the text column and "Id".
 void llenar(QComboBox* lista, db::Consulta& q, const QString& columnaTexto);
-int seleccionado(const QComboBox* lista);  // index of the selected entry, -1 when none
+int seleccionado(const QComboBox* lista);    // index of the selected entry, -1 when none
 int idSeleccionado(const QComboBox* lista);  // Id behind it, 0 when none
 bool haySeleccion(const QComboBox* lista);
 bool seleccionarId(QComboBox* lista, int id);  // nothing selected when the Id is not listed

@@ -70,8 +70,10 @@ TFrmMarcas::TFrmMarcas(QWidget* parent) : QWidget(parent) {
     connect(BtnAdd, &QPushButton::clicked, this, [this] { ui::protegido([this] { BtnAddClick(); }, this); });
     connect(BtnDelete, &QPushButton::clicked, this,
             [this] { ui::protegido([this] { BtnDeleteClick(); }, this); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { ui::protegido([this] { BitBtn1Click(); }, this); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { ui::protegido([this] { BitBtn2Click(); }, this); });
+    connect(BitBtn1, &QPushButton::clicked, this,
+            [this] { ui::protegido([this] { BitBtn1Click(); }, this); });
+    connect(BitBtn2, &QPushButton::clicked, this,
+            [this] { ui::protegido([this] { BitBtn2Click(); }, this); });
     connect(marcas, &RejillaEditable::enterPresionado, this, [this] { marcasEnter(); });
     connect(marcas, &RejillaEditable::suprimirPresionado, this,
             [this] { ui::protegido([this] { BtnDeleteClick(); }, this); });
@@ -115,8 +117,8 @@ bool TFrmMarcas::GuardarMarca() {
     if (f < 0) return false;
     try {
         const int id = marcas->idFila(f);
-        db::Edicion e = id > 0 ? db::Edicion::existente("tblcat_marcas", "Id", id)
-                               : db::Edicion::nueva("tblcat_marcas");
+        db::Edicion e =
+            id > 0 ? db::Edicion::existente("tblcat_marcas", "Id", id) : db::Edicion::nueva("tblcat_marcas");
         e.set("Marca", marcas->texto(f, 0));
         marcas->marcarGuardada(f, int(e.post()));
         return true;
@@ -142,8 +144,9 @@ void TFrmMarcas::BtnDeleteClick() {
         ui::mensaje("No se puede borrar una marca si todavia tiene productos asignados", this);
         return;
     }
-    if (!ui::pregunta(QString::fromUtf8("¿En realidad quieres borrar la marca: \"%1\"?").arg(marcas->texto(f, 0)),
-                      this))
+    if (!ui::pregunta(
+            QString::fromUtf8("¿En realidad quieres borrar la marca: \"%1\"?").arg(marcas->texto(f, 0)),
+            this))
         return;
     if (id <= 0) {  // a row not stored yet is simply dropped
         marcas->descartarEdicion();
@@ -191,7 +194,8 @@ void TFrmMarcas::BitBtn2Click() {
         return;
     }
     if (!ui::pregunta(
-            QString::fromUtf8("¿En realidad quieres borrar el modelo: \"%1\"?").arg(modelos->texto(f, 0)), this))
+            QString::fromUtf8("¿En realidad quieres borrar el modelo: \"%1\"?").arg(modelos->texto(f, 0)),
+            this))
         return;
     if (id <= 0) {
         modelos->descartarEdicion();

@@ -48,8 +48,8 @@ void TestBuscaProductosVolumen::initTestCase() {
         q.addBindValue(QString("Familia %1").arg(f));
         q.exec();
     }
-    const char* palabras[] = {"Balata", "Filtro", "Bomba", "Amortiguador", "Bujía", "Banda", "Radiador",
-                              "Clutch", "Rótula", "Terminal", "Soporte", "Sensor", "Tapón", "Manguera"};
+    const char* palabras[] = {"Balata", "Filtro", "Bomba",    "Amortiguador", "Bujía",  "Banda", "Radiador",
+                              "Clutch", "Rótula", "Terminal", "Soporte",      "Sensor", "Tapón", "Manguera"};
     q.prepare(
         "insert into tblcat_productos (Id, Parte, Marca, Modelo, Familia, Ano, AnoDesplegado, CodigoParte, "
         "Precio1, Costo1, Existencia, Moneda) values (?, ?, ?, ?, ?, '98-04', "
@@ -117,7 +117,8 @@ void TestBuscaProductosVolumen::tecleo() {
             r.start();
             f();
             const qint64 ms = r.elapsed();
-            qInfo("%s: %lld ms, %d rows shown", qPrintable(caso), ms, int(d->findChild<QTableView*>("prodsgrid")->model()->rowCount()));
+            qInfo("%s: %lld ms, %d rows shown", qPrintable(caso), ms,
+                  int(d->findChild<QTableView*>("prodsgrid")->model()->rowCount()));
             if (ms > peor) {
                 peor = ms;
                 peorCaso = caso;
@@ -137,7 +138,8 @@ void TestBuscaProductosVolumen::tecleo() {
         medir("marca", [&] { marcas->setCurrentIndex(marcas->findData(marca_)); });
         medir("marca + parte f", [&] { QTest::keyClicks(parte, "f"); });
         medir("clave", [&] { QTest::keyClicks(control<QLineEdit>(d, "txtcodigo"), "4321"); });
-        medir("código de parte", [&] { QTest::keyClicks(control<QLineEdit>(d, "txtCodigoParte"), "CP-4321"); });
+        medir("código de parte",
+              [&] { QTest::keyClicks(control<QLineEdit>(d, "txtCodigoParte"), "CP-4321"); });
         return QDialog::Rejected;
     };
     d->mostrar();
