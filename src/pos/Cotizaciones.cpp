@@ -356,17 +356,28 @@ void TFrmCotizaciones::BitBtn5Click() {
 }
 
 void TFrmCotizaciones::prepararVentasParaCotizacion() {
-    // As after adding a line on the sales screen: the vehicle filters are cleared and the
-    // product list follows.
+    // As after adding a line on the sales screen: the vehicle filters and the code are
+    // cleared and the product list is queried again.
     for (const char* n : {"CmbMarcas", "CmbModelos"})
-        if (auto* c = ventas_->findChild<QComboBox*>(n)) c->setCurrentIndex(-1);
+        if (auto* c = ventas_->findChild<QComboBox*>(n)) {
+            c->setCurrentIndex(-1);
+            c->clearEditText();
+        }
     for (const char* n : {"TxtAno", "txtcodigo"})
         if (auto* e = ventas_->findChild<QLineEdit*>(n)) e->clear();
+    ventas_->ActualizarPartes();
+}
+
+int TFrmCotizaciones::seleccionada() const {
+    // The highlighted item: the list's focus frame alone is not a choice.
+    const QList<QListWidgetItem*> s = Lstcot->selectedItems();
+    const int fila = s.isEmpty() ? -1 : Lstcot->row(s.first());
+    return fila < ids_.size() ? fila : -1;
 }
 
 void TFrmCotizaciones::BitBtn6Click() {
-    const int fila = Lstcot->currentRow();
-    if (fila < 0 || fila >= ids_.size()) {
+    const int fila = seleccionada();
+    if (fila < 0) {
         ui::mensaje(kSelecciona, this);
         return;
     }
@@ -381,18 +392,16 @@ void TFrmCotizaciones::BitBtn6Click() {
     ui::protegido(
         [&] {
             // Each line takes its stock as it goes on the ticket, as the sales screen does.
-            for (const pos::LineaTicket& l : pos::lineasCotizacion(ids_[fila])) {
-                ventas_->ticket().agregar(l);
-                prepararVentasParaCotizacion();
-            }
+            for (const pos::LineaTicket& l : pos::lineasCotizacion(ids_[fila])) ventas_->ticket().agregar(l);
+            prepararVentasParaCotizacion();
             accept();
         },
         this);
 }
 
 void TFrmCotizaciones::BitBtn7Click() {
-    const int fila = Lstcot->currentRow();
-    if (fila < 0 || fila >= ids_.size()) {
+    const int fila = seleccionada();
+    if (fila < 0) {
         ui::mensaje(kSelecciona, this);
         ui::protegido([this] { llenarLista(); }, this);
         return;

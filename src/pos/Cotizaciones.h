@@ -46,6 +46,7 @@ class TFrmCotizaciones : public QDialog {
 
   private:
     void prepararVentasParaCotizacion();
+    int seleccionada() const;  // the selected item of Lstcot, -1 when none
 
     TFrmVentas* ventas_ = nullptr;
     int cliente_ = 0;  // the quotation customer of the save panel, 0 for none

@@ -156,7 +156,7 @@ void TestCotizaciones::nombreEnBlancoSeRechazaYConEspaciosSeGuardaTalCual() {
         d->BitBtn2Click();
         QVERIFY(control<QWidget>(d, "PnGuardar")->isVisible());
         QCOMPARE(control<QLabel>(d, "lblcliente")->text(), QString("Sin Cliente"));
-        QTest::keyClicks(control<QLineEdit>(d, "txtnombre"), nombre);
+        control<QLineEdit>(d, "txtnombre")->insert(nombre);
         d->BitBtn5Click();
     });
     QCOMPARE(contar("select count(*) from tblctrl_saldoscotizaciones"), guardada ? 1 : 0);
