@@ -27,7 +27,7 @@
 namespace demo {
 
 QString carpetaDemostracion() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/KAVO_Refaccionaria_Demo";
+    return datos::carpetaPredeterminada() + "_Demo";
 }
 
 namespace {
@@ -36,10 +36,9 @@ using namespace datos_fijos;
 constexpr uint64_t kSemilla = 20260110;
 constexpr double kTipoDeCambio = 17.25;
 
-// The store's own folder when neither --datos nor the environment chooses another: the
-// same default datos::carpeta() falls back to.
+// The store's own folder when neither --datos nor the environment chooses another.
 QString carpetaDeLaTienda() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/KAVO_Refaccionaria";
+    return datos::carpetaPredeterminada();
 }
 
 bool mismaCarpeta(const QString& a, const QString& b) {
