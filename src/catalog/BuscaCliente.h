@@ -3,6 +3,11 @@
 #include <functional>
 
 #include "db/Money.h"
+#include "db/Sql.h"
+
+class QLineEdit;
+class QTableView;
+class QStandardItemModel;
 
 // "Buscar Cliente"
 class TFrmBuscaCliente : public QDialog {
@@ -21,8 +26,36 @@ class TFrmBuscaCliente : public QDialog {
     // QAdeudo: the customer's open debt (sum of positive balances), 0 when none.
     Money adeudo(int idCliente);
 
+    // The customer of the list's current row; 0 when the list is empty.
+    int clienteActual() const;
+
+    // Colours of the list's rows.
+    static QColor colorBloqueado();   // background of a blocked customer
+    static QColor colorSinCredito();  // text of a customer without credit
+
+    QLineEdit* txtid = nullptr;
+    QLineEdit* txtnombre = nullptr;
+    QLineEdit* txtrfc = nullptr;
+    QTableView* Grid = nullptr;
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
   private:
+    void txtidChange();
+    void txtnombreChange();
+    void txtrfcChange();
+    void listaCompleta();
+    void llenarLista();
+    void vaciarLista();
+    void habilitarCajas(bool id, bool nombre, bool rfc);
+
     int proposito_ = 0;
     QWidget* llamador_ = nullptr;
     Accion accion_;
+    bool limpiando_ = false;
+
+    db::Consulta QClientes;
+    db::Consulta QAdeudo;
+    QStandardItemModel* modelo_ = nullptr;
 };

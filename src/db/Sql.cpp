@@ -129,7 +129,8 @@ Apertura abrirConexion(const QString& archivo) {
             QSqlDatabase::removeDatabase(kCnn);
             return r;
         }
-        configurarConexion(db);
+        // The file is checked (and a new one given its schema) before anything is set that
+        // would persist in it, such as the journal mode: a foreign file stays untouched.
         QString error;
         bool creada = false;
         if (!esquema::preparar(db, &creada, &error)) {
@@ -140,6 +141,7 @@ Apertura abrirConexion(const QString& archivo) {
             return r;
         }
         r.creada = creada;
+        configurarConexion(db);
     }
     r.ok = true;
     return r;

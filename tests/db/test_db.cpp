@@ -111,6 +111,9 @@ void TestDb::semillasDeUnaBaseNueva() {
     QCOMPARE(db::valorUnico("select Padre from tblctrl_modulos where id = 61").toInt(), 44);
     QCOMPARE(db::valorUnico("select Padre from tblctrl_modulos where id = 40").toInt(), 0);
     QCOMPARE(db::valorUnico("select Usuario from tblcat_usuarios where id = 1").toString(), QString("admin"));
+    // Several stations share the file: write-ahead log and a busy timeout.
+    QCOMPARE(db::valorUnico("pragma journal_mode").toString(), QString("wal"));
+    QVERIFY(db::valorUnico("pragma busy_timeout").toInt() >= 5000);
 }
 
 void TestDb::vistasListanProductosSinMarcaNiFamilia() {
@@ -221,8 +224,15 @@ void TestDb::archivoQueNoEsBaseDeDatosNoSeToca() {
         o.close();
     }
     QSqlDatabase::removeDatabase("ajena");
+    QFile antes(ajena);
+    QVERIFY(antes.open(QIODevice::ReadOnly));
+    const QByteArray original = antes.readAll();
+    antes.close();
     db::Apertura b = db::abrirConexion(ajena);
     QVERIFY(!b.ok);
+    db::cerrarConexion();
+    QVERIFY(antes.open(QIODevice::ReadOnly));
+    QCOMPARE(antes.readAll(), original);  // not even switched to another journal mode
     db::cerrarConexion();
 }
 
