@@ -53,7 +53,6 @@ QPushButton* boton(const QString& nombre, const QString& texto, QWidget* padre) 
 TFrmControlCredito::TFrmControlCredito(QWidget* parent) : QWidget(parent) {
     setObjectName("FrmControlCredito");
     setWindowTitle(QString::fromUtf8("Control de Crédito"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     auto* raiz = new QVBoxLayout(this);
 

@@ -125,12 +125,35 @@ void TestControlCredito::clienteNoEncontradoDejaLaListaAnterior() {
 
 void TestControlCredito::enterSinNumeroAbreLaBusqueda() {
     TiendaDePrueba t(true);
+    Cartera c(t);
+    t.cliente("MARÍA LÓPEZ");
     TFrmControlCredito f;
     f.show();
+    QString mostrado;
+    t.guion.dialogo = [&](QDialog* d) {
+        auto* b = qobject_cast<TFrmBuscaCliente*>(d);
+        if (!b) return int(QDialog::Rejected);
+        mostrado = d->objectName();
+        QTest::keyClicks(b->txtnombre, "juan");
+        QTest::keyClick(b->txtnombre, Qt::Key_Down);
+        QTest::keyClick(b->Grid, Qt::Key_Return);
+        return d->result();
+    };
     QTest::keyClick(control<QLineEdit>(&f, "txtnocliente"), Qt::Key_Return);
+    QCOMPARE(mostrado, QString("FrmBuscaCliente"));
     QCOMPARE(dialogos().BuscaCliente->proposito(), 3);
     QCOMPARE(dialogos().BuscaCliente->llamador(), &f);
+    QCOMPARE(f.cliente(), c.juan);
+    QCOMPARE(control<QLineEdit>(&f, "txtnocliente")->text(), QString::number(c.juan));
+    QCOMPARE(control<QLabel>(&f, "lblnombre")->text(), QString("JUAN PÉREZ"));
+    QCOMPARE(control<QTableWidget>(&f, "grid")->rowCount(), 2);
+    QVERIFY(!dialogos().BuscaCliente->isVisible());
     QVERIFY(t.guion.mostrados.isEmpty());
+
+    // "Buscar" does the same with a number already typed.
+    mostrado.clear();
+    control<QPushButton>(&f, "BitBtn3")->click();
+    QCOMPARE(mostrado, QString("FrmBuscaCliente"));
 }
 
 void TestControlCredito::filtrosYVencidosEnNaranja() {
