@@ -93,7 +93,7 @@ TFrmControlCredito::TFrmControlCredito(QWidget* parent) : QWidget(parent) {
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->verticalHeader()->setVisible(false);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid->setMinimumHeight(220);
     raiz->addWidget(grid, 1);
 
@@ -251,7 +251,6 @@ void TFrmControlCredito::listar(Filtro f) {
     }
     QCredito.cerrar();
     if (grid->rowCount() > 0) grid->selectRow(0);
-    grid->resizeColumnsToContents();
 
     lbltotal->setText(formato::moneda(cobranza::adeudo(cliente_)));
     Pago1->setEnabled(true);
