@@ -115,6 +115,8 @@ int ejecutar(int argc, char** argv) {
         return 1;
     }
     crearDialogos(&principal);
+    if (demo::esDemostracion(datos::archivoBaseDatos()))
+        principal.setWindowTitle(principal.windowTitle() + " - Tienda de demostración");
     if (opciones.isSet(muestra)) {
         bool ok = rpt::imprimirMuestra(&principal);
         destruirDialogos();

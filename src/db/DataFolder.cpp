@@ -16,6 +16,10 @@ QString carpeta() {
     if (!g_carpeta.isEmpty()) return g_carpeta;
     QString env = qEnvironmentVariable("REFACCIONARIA_DATOS");
     if (!env.isEmpty()) return QDir(env).absolutePath();
+    return carpetaPredeterminada();
+}
+
+QString carpetaPredeterminada() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/KAVO_Refaccionaria";
 }
 

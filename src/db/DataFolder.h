@@ -8,9 +8,10 @@
 namespace datos {
 void fijarCarpeta(const QString& carpeta);  // from the command line, or a test
 QString carpeta();
-QString archivoBaseDatos();  // <carpeta>/Db/KAVO_Autopartes_DB.sqlite
-QString carpetaImagenes();   // product photos: <carpeta>/Imagenes/<numero>.jpg
-QString carpetaCodigos();    // two-dimensional codes of invoices: <carpeta>/CBBs
-QString plantillaFactura();  // <carpeta>/CFDi.fr3
+QString carpetaPredeterminada();  // the per-user default, whatever overrides are set
+QString archivoBaseDatos();       // <carpeta>/Db/KAVO_Autopartes_DB.sqlite
+QString carpetaImagenes();        // product photos: <carpeta>/Imagenes/<numero>.jpg
+QString carpetaCodigos();         // two-dimensional codes of invoices: <carpeta>/CBBs
+QString plantillaFactura();       // <carpeta>/CFDi.fr3
 bool asegurarCarpetas(QString* error);
 }  // namespace datos
