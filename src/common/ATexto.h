@@ -12,3 +12,7 @@ enum class FormaLetra { Simple, Ticket };
 // 1..2) give "ERROR EN ARGUMENTOS" and end the calling operation silently by throwing
 // ui::AbortoSilencioso (the screen's handler swallows it through ui::protegido).
 QString ImporteConLetra(Money monto, int idioma, int genero, FormaLetra forma);
+
+// The same words without the silent abort: bad arguments give "ERROR EN ARGUMENTOS" and
+// ok=false.
+QString ImporteConLetraTexto(Money monto, int idioma, int genero, FormaLetra forma, bool* ok = nullptr);

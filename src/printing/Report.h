@@ -54,6 +54,7 @@ class Contexto {
     double suma(const std::function<double(const Contexto&)>& porFila) const;
     int pagina() const;
     int paginas() const;  // total page count of the document
+    int fila() const;     // index of the current row of the main data set (-1: none)
 
     // internal state, filled by the engine
     struct Estado;
@@ -71,7 +72,7 @@ struct Estilo {
 };
 
 struct Elemento {
-    enum Tipo { Texto, Linea, Rectangulo, Imagen, Barras39 };
+    enum Tipo { Texto, Linea, Rectangulo, Imagen, Barras39, Logo };  // Logo: the store's mark
     Tipo tipo = Texto;
     QRectF rect;  // within the band; for Linea, from topLeft to bottomRight
     Expr valor;   // the text, the image file path, or the code to draw as bars
@@ -93,6 +94,7 @@ struct Banda {
     Banda& rectangulo(double x, double y, double w, double h);
     Banda& imagen(double x, double y, double w, double h, const Expr& ruta);
     Banda& barras39(double x, double y, double w, double h, const Expr& codigo);
+    Banda& logo(double x, double y, double w, double h);  // the store's mark, drawn
 };
 
 struct Pagina {
@@ -111,7 +113,9 @@ struct Pagina {
 struct Layout {
     QString nombre;  // e.g. "RvTicket"; names the PDF files of unattended output
     Pagina pagina;
-    QString datos;  // the main data set that drives the detail band (may be empty)
+    // The main data set that drives the detail bands. Empty: a fixed document whose detail
+    // bands print once; a named set without rows prints no detail.
+    QString datos;
     QList<Banda> bandas;
     Banda& banda(TipoBanda tipo, double alto, const QString& grupo = QString());
 };
@@ -147,6 +151,8 @@ struct Documento {
     QList<PaginaImpresa> paginas;
     QStringList textos() const;  // every text of every page, in order
     QString texto() const;       // the same joined by "\n"
+    // The texts of the bands of one kind, in order (e.g. every page footer).
+    QStringList textos(TipoBanda tipo) const;
 };
 
 // --- output -------------------------------------------------------------------------
@@ -161,8 +167,17 @@ Documento componer(const Trabajo& t);
 bool imprimir(const Trabajo& t, QWidget* padre = nullptr);
 bool exportarPdf(const Documento& d, const QString& archivo);
 bool exportarPng(const Documento& d, const QString& prefijo);  // prefijo-1.png, prefijo-2.png...
-void salidaDesatendida(const QString& carpeta);                // empty: back to the dialog
-QString carpetaDesatendida();
+
+// Every file format a document can be saved as. Image formats write one file per page
+// (name-1.png, name-2.png...) unless the document has a single page.
+enum class Formato { Pdf, Html, Odt, Rtf, Xml, Texto, Csv, Png, Jpeg, Bmp, Tiff };
+bool exportar(const Documento& d, const QString& archivo, Formato formato);
+// The format named by a file's extension (".pdf", ".htm(l)", ".odt", ".txt", ".csv"...);
+// false when the extension is none of them.
+bool formatoPorExtension(const QString& archivo, Formato* formato);
+QString filtroArchivos();                        // the file chooser's filter listing every format, PDF first
+void salidaDesatendida(const QString& carpeta);  // empty: back to the environment's choice
+QString carpetaDesatendida();                    // empty: unattended output is off
 
 // Logo and identification lines of the store on tickets and reports (fixed texts).
 void encabezadoTienda(Banda& b, double ancho, double& y);
