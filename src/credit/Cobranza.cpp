@@ -295,10 +295,11 @@ rpt::Trabajo reciboDePago(qlonglong pago) {
     double y = 0;
     rpt::encabezadoTienda(titulo, w, y);
     y += 2;
-    titulo.texto(0, y, 22, 4, "Recibo de Pago:", kNegrita);
-    titulo.texto(22, y, w - 44, 4, [](const rpt::Contexto& c) { return c.param("Fecha"); });
+    titulo.texto(0, y, w / 2, 4, "Recibo de Pago:", kNegrita);
     titulo.texto(
-        w - 22, y, 22, 4, [](const rpt::Contexto& c) { return "No. " + c.param("Pago"); }, kDerecha);
+        w / 2, y, w / 2, 4, [](const rpt::Contexto& c) { return "No. " + c.param("Pago"); }, kDerechaNegrita);
+    y += 4;
+    titulo.texto(0, y, w, 4, [](const rpt::Contexto& c) { return c.param("Fecha"); });
     y += 5;
     titulo.texto(0, y, w, 6, "Recibo de Pago", kTitulo);
     y += 7;
@@ -326,7 +327,9 @@ rpt::Trabajo reciboDePago(qlonglong pago) {
     det.texto(w / 2, 0, 12, 4, "Total:", kNegrita);
     det.texto(w / 2 + 12, 0, w / 2 - 12, 4, dineroDe("Precio"), kDerecha);
     det.texto(0, 4, 12, 4, "Status:", kNegrita);
-    det.campo(12, 4, w - 12, 4, "Factura");
+    rpt::Estilo largo;
+    largo.ajustar = true;
+    det.campo(12, 4, w - 12, 4, "Factura", largo);
 
     rpt::Banda& res = l.banda(rpt::TipoBanda::Resumen, 16);
     res.linea(0, 1, w, 1);
@@ -391,13 +394,13 @@ rpt::Trabajo estadoDeCuenta(int cliente) {
     rpt::Banda& grupo = l.banda(rpt::TipoBanda::EncabezadoGrupo, 12, "documento");
     grupo.linea(0, 1, w, 1);
     grupo.texto(0, 2, 12, 5, "Nota:", kNegrita);
-    grupo.campo(12, 2, 20, 5, "documento");
-    grupo.texto(34, 2, 12, 5, "Fecha:", kNegrita);
-    grupo.texto(46, 2, 36, 5, [](const rpt::Contexto& c) { return fechaDe(c.campo("fecha")); });
-    grupo.texto(84, 2, 14, 5, "Status:", kNegrita);
-    grupo.campo(98, 2, w - 98 - 42, 5, "status");
-    grupo.texto(w - 40, 2, 14, 5, "Saldo:", kNegrita);
-    grupo.texto(w - 26, 2, 26, 5, dineroDe("saldo"), kDerecha);
+    grupo.campo(12, 2, 14, 5, "documento");
+    grupo.texto(26, 2, 12, 5, "Fecha:", kNegrita);
+    grupo.texto(38, 2, 34, 5, [](const rpt::Contexto& c) { return fechaDe(c.campo("fecha")); });
+    grupo.texto(72, 2, 14, 5, "Status:", kNegrita);
+    grupo.campo(86, 2, w - 86 - 38, 5, "status", rpt::Estilo{7});
+    grupo.texto(w - 36, 2, 12, 5, "Saldo:", kNegrita);
+    grupo.texto(w - 24, 2, 24, 5, dineroDe("saldo"), kDerecha);
     grupo.texto(8, 7, 25, 5, "Código", kNegrita);
     grupo.texto(34, 7, w - 34, 5, "Producto", kNegrita);
 

@@ -79,8 +79,8 @@ void TestCreditoImpresos::reciboDelPago() {
         formato::moneda(m(100)) + "(" + ImporteConLetra(m(100), 1, 1, FormaLetra::Ticket) + ")";
     QVERIFY(letra.contains("CIEN"));
     EN_ORDEN(docs[0].textos(), (QStringList{"Recibo de Pago:",
-                                            "10/01/2026 17:05:00",
                                             "No. " + QString::number(pago),
+                                            "10/01/2026 17:05:00",
                                             "Recibo de Pago",
                                             "Recibí de JUAN PÉREZ la cantidad de:",
                                             letra,
