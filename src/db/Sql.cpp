@@ -208,6 +208,9 @@ bool Consulta::abrir(QString* error) {
         return false;
     }
     activa_ = true;
+    // Read the whole result now: a statement left part-way keeps its read snapshot, and
+    // this connection could then write nothing once another station has written.
+    q_.last();
     tieneFilas_ = q_.first();
     return true;
 }
