@@ -236,5 +236,7 @@ void TFrmBuscaCliente::SeleccionarCliente() {
 Money TFrmBuscaCliente::adeudo(int idCliente) {
     QAdeudo.bind("cliente", idCliente);
     QAdeudo.abrir();
-    return QAdeudo.vacia() ? Money() : QAdeudo.dinero("total");
+    const Money total = QAdeudo.vacia() ? Money() : QAdeudo.dinero("total");
+    QAdeudo.cerrar();  // a pending statement would hold this connection's snapshot
+    return total;
 }

@@ -63,6 +63,9 @@ void TFrmTipoDeCambio::abrirSiHaceFalta() const {
     abierta_ = true;
     hayFila_ = !QTipoDeCambio.vacia();
     valor_ = hayFila_ ? QTipoDeCambio.real("TipoCambio") : 0;
+    // The value is held here; a query left pending would pin this connection to an old
+    // snapshot of the database and keep it from writing.
+    QTipoDeCambio.cerrar();
 }
 
 double TFrmTipoDeCambio::TipoCambio() const {

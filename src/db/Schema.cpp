@@ -190,6 +190,9 @@ const char* kIndices[] = {
     "create index ix_productos_parte on tblcat_productos (Parte)",
     "create index ix_semejantes_producto on tblcat_semejantes (Producto)",
     "create index ix_semejantes_modelo on tblcat_semejantes (Modelo)",
+    // The product search reads a product's fitments with their years from the index alone.
+    "create index ix_semejantes_anos on tblcat_semejantes (Producto, AnoDesplegado, Marca, Modelo, Ano)",
+    "create index ix_semejantes_marca on tblcat_semejantes (Marca)",
     "create index ix_modelos_marca on tblcat_modelos (Marca)",
     "create index ix_permisos on tblrel_permisos (Usuario, Modulo)",
     "create index ix_descuentos on tblctrl_descuentos (Cliente, Familia)",

@@ -8,65 +8,204 @@
 namespace pos {
 
 namespace {
+using rpt::Alinear;
+using rpt::Banda;
+using rpt::Contexto;
+using rpt::Estilo;
+using rpt::TipoBanda;
+
+const Estilo kNormal{};
+const Estilo kNegrita{8, true};
+const Estilo kTitulo{10, true};
+const Estilo kDerecha{8, false, Alinear::Derecha};
+const Estilo kDerechaNegrita{8, true, Alinear::Derecha};
+const Estilo kAjustar{8, false, Alinear::Izquierda, true};
+const double kRenglon = 4;
+
 // QTicket: the lines of one stored sale (or transfer) with their products.
 rpt::DataSet QTicket(int saldo, bool traspaso) {
     const QString kardex = traspaso ? "tblCtrl_kardextraspasos" : "tblCtrl_kardexventas";
-    db::Consulta q(
+    return rpt::DataSet::desdeSql(
         "select (a.cantidad * a.precio) as subtotal, a.id, a.producto, a.cantidad, a.precio, a.costo, "
         "a.fecha, "
         "a.cancelado, a.saldo, b.* from " +
-        kardex + " A left join view_productos B on A.producto = B.id where a.saldo = :saldo order by a.id");
-    q.bind("saldo", saldo);
-    q.abrir();
-    rpt::DataSet d;
-    const QSqlRecord r = q.registro();
-    for (int i = 0; i < r.count(); ++i) d.columnas << r.fieldName(i);
-    for (bool hay = !q.vacia(); hay; hay = q.siguiente()) {
-        QVariantList f;
-        for (int i = 0; i < r.count(); ++i) f << q.query().value(i);
-        d.filas << f;
-    }
-    return d;
+            kardex +
+            " A left join view_productos B on A.producto = B.id where a.saldo = :saldo order by a.id",
+        {{"saldo", saldo}});
 }
 
-// The ticket layouts are drawn with the report layer's bands; until it is in place the
-// jobs carry their name, paper and data.
-rpt::Layout ticket(const char* nombre, double altoPulgadas) {
+QString descripcion(const Contexto& c) {
+    return c.texto("parte") + ' ' + c.texto("marca") + ' ' + c.texto("modelo") + ' ' + c.texto("ano");
+}
+QString fechaDe(const Contexto& c) {
+    return formato::fechaHora(dialecto::leerFecha(c.campo("fecha")));
+}
+QString numeroDe(const Contexto& c) {
+    return "No. " + c.texto("saldo");
+}
+
+struct Columnas {  // x of the figures across the ticket width
+    double ancho, cant, cantW, precio, precioW, importe, importeW;
+    explicit Columnas(double w)
+        : ancho(w),
+          cant(0),
+          cantW(10),
+          precio(11),
+          precioW(w * 0.4 - 11),
+          importe(w * 0.4),
+          importeW(w * 0.6) {}
+};
+
+// Logo, store lines, the document caption and number, its date.
+Banda& titulo(rpt::Layout& L, const QString& caption, double& y) {
+    const double w = L.pagina.anchoUtil();
+    Banda& b = L.banda(TipoBanda::Titulo, 10);
+    y = 0;
+    rpt::encabezadoTienda(b, w, y);
+    y += 1;
+    b.texto(0, y, w * 0.45, 5, caption, kTitulo);
+    b.texto(w * 0.45, y, w * 0.55, 5, numeroDe, kTitulo);
+    y += 5;
+    b.texto(0, y, w, kRenglon, fechaDe);
+    y += kRenglon;
+    return b;
+}
+
+void captionsCantidad(Banda& b, const Columnas& k, double& y, bool descripcionAntes) {
+    if (descripcionAntes) {
+        b.texto(0, y, k.ancho, kRenglon, QString::fromUtf8("Descripción"), kNegrita);
+        y += kRenglon;
+    }
+    b.texto(k.cant, y, k.cantW, kRenglon, "Cant.", kNegrita);
+    b.texto(k.precio, y, k.precioW, kRenglon, "P. Unitario", Estilo{8, true, Alinear::Derecha});
+    b.texto(k.importe, y, k.importeW, kRenglon, "Importe", kDerechaNegrita);
+    y += kRenglon;
+    if (!descripcionAntes) {
+        b.texto(0, y, k.ancho, kRenglon, QString::fromUtf8("Descripción"), kNegrita);
+        y += kRenglon;
+    }
+    y += 0.5;
+    b.linea(0, y, k.ancho, y);
+    y += 1;
+}
+
+void figurasLinea(Banda& d, const Columnas& k, double y) {
+    d.campo(k.cant, y, k.cantW, kRenglon, "cantidad");
+    d.texto(
+        k.precio, y, k.precioW, kRenglon,
+        [](const Contexto& c) { return formato::dineroTicket(c.numero("precio")); }, kDerecha);
+    d.texto(
+        k.importe, y, k.importeW, kRenglon,
+        [](const Contexto& c) { return formato::dinero(c.numero("subtotal")); }, kDerecha);
+}
+
+// Per line: the description, then quantity, unit price and amount (or the other way round).
+void detalle(rpt::Layout& L, const Columnas& k, bool descripcionAntes) {
+    Banda& d = L.banda(TipoBanda::Detalle, 2 * kRenglon + 0.5);
+    if (descripcionAntes) {
+        d.texto(0, 0, k.ancho, kRenglon, descripcion, kAjustar);
+        figurasLinea(d, k, kRenglon);
+    } else {
+        figurasLinea(d, k, 0);
+        d.texto(0, kRenglon, k.ancho, kRenglon, descripcion, kAjustar);
+    }
+}
+
+double total(Banda& r, const Columnas& k, double y) {
+    r.linea(0, y, k.ancho, y);
+    y += 1;
+    r.texto(k.precio, y, k.precioW, 5, "Total", kDerechaNegrita);
+    r.texto(
+        k.importe, y, k.importeW, 5, [](const Contexto& c) { return formato::dinero(c.suma("subtotal")); },
+        kDerechaNegrita);
+    return y + 5;
+}
+
+rpt::Layout RvTicket() {
     rpt::Layout L;
-    L.nombre = nombre;
-    L.pagina.tamano = QSizeF(76.2, altoPulgadas * 25.4);
+    L.nombre = "RvTicket";
+    L.pagina = rpt::Pagina::ticket(5);
     L.datos = "DSTicket";
+    const Columnas k(L.pagina.anchoUtil());
+    double y = 0;
+    Banda& t = titulo(L, "Nota de Venta:", y);
+    y += 1;
+    captionsCantidad(t, k, y, true);
+    t.alto = y;
+    detalle(L, k, true);
+    Banda& r = L.banda(TipoBanda::Resumen, 10);
+    y = total(r, k, 0);
+    y += 1;
+    r.linea(0, y, k.ancho, y);
+    y += 3;
+    r.texto(0, y, k.ancho, kRenglon, QString::fromUtf8("Recibí la mercancía en buen estado: "));
+    y += kRenglon + 6;
+    r.linea(k.ancho * 0.15, y, k.ancho * 0.85, y);
+    r.alto = y + 2;
     return L;
 }
-rpt::Layout RvTicket() {
-    return ticket("RvTicket", 5);
-}
+
 rpt::Layout RvTicketCredito() {
-    return ticket("RvTicketCredito", 6.5);
+    rpt::Layout L;
+    L.nombre = "RvTicketCredito";
+    L.pagina = rpt::Pagina::ticket(6.5);
+    L.datos = "DSTicket";
+    const Columnas k(L.pagina.anchoUtil());
+    double y = 0;
+    Banda& t = titulo(L, "Nota de Venta:", y);
+    t.texto(
+        0, y, k.ancho, kRenglon,
+        [](const Contexto& c) { return "Cliente: " + c.campo("DSClientes", "Nombre").toString(); }, kAjustar);
+    y += kRenglon + 1;
+    captionsCantidad(t, k, y, false);
+    t.alto = y;
+    detalle(L, k, false);
+    Banda& r = L.banda(TipoBanda::Resumen, 10);
+    y = total(r, k, 0) + 3;
+    auto renglon = [&](const rpt::Expr& e) {
+        r.texto(0, y, k.ancho, kRenglon, e, kAjustar);
+        y += kRenglon;
+    };
+    auto fijo = [&](const QString& s) {
+        r.texto(0, y, k.ancho, kRenglon, s, kAjustar);
+        y += kRenglon;
+    };
+    renglon([](const Contexto& c) { return "Yo " + c.campo("DSClientes", "NombreFiscal").toString(); });
+    fijo(QString::fromUtf8("pagaré incondicionalmente"));
+    fijo("la cantidad de:");
+    renglon([](const Contexto& c) { return c.campo("DSConletraventas", "conletra").toString(); });
+    y += kRenglon;  // the amount in words may take two lines
+    fijo("En base a las condiciones ");
+    fijo("de Venta");
+    y += 4;
+    fijo("Nombre:________________________");
+    y += 4;
+    fijo("Firma:______________________________");
+    r.alto = y + 2;
+    return L;
 }
+
 rpt::Layout RvTicket2() {
-    return ticket("RvTicket2", 4.5);
+    rpt::Layout L;
+    L.nombre = "RvTicket2";
+    L.pagina = rpt::Pagina::ticket(4.5);
+    L.datos = "DSTicket";
+    const Columnas k(L.pagina.anchoUtil());
+    double y = 0;
+    Banda& t = titulo(L, "Traspaso:", y);
+    y += 1;
+    captionsCantidad(t, k, y, false);
+    t.alto = y;
+    detalle(L, k, false);
+    Banda& r = L.banda(TipoBanda::Resumen, 10);
+    r.alto = total(r, k, 0) + 2;
+    return L;
 }
 
 void parametros(rpt::Trabajo& t, const DatosClienteTicket& datos) {
     t.parametros["Nombre"] = datos.nombre;
     t.parametros["Direccion"] = datos.direccion;
     t.parametros["Telefono"] = datos.telefono;
-}
-
-rpt::DataSet cliente(int id) {
-    db::Consulta q("select * from tblcat_Clientes where id = :id");
-    q.bind("id", id);
-    q.abrir();
-    rpt::DataSet d;
-    const QSqlRecord r = q.registro();
-    for (int i = 0; i < r.count(); ++i) d.columnas << r.fieldName(i);
-    if (!q.vacia()) {
-        QVariantList f;
-        for (int i = 0; i < r.count(); ++i) f << q.query().value(i);
-        d.filas << f;
-    }
-    return d;
 }
 }  // namespace
 
@@ -86,7 +225,8 @@ rpt::Trabajo trabajoNotaDeVenta(int venta, const DatosClienteTicket& datos) {
     if (credito) {
         t.layout = RvTicketCredito();
         t.copias = 2;
-        t.datos["DSClientes"] = cliente(venta_.entero("Cliente"));
+        t.datos["DSClientes"] = rpt::DataSet::desdeSql("select * from tblcat_Clientes where id = :id",
+                                                       {{"id", venta_.entero("Cliente")}});
         rpt::DataSet letra;
         letra.columnas = QStringList{"conletra"};
         letra.filas << QVariantList{conLetra(venta_.dinero("Total"))};

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "printing/Archivos.h"
 #include "printing/Code39.h"
 #include "printing/Motor.h"
 
@@ -28,7 +29,8 @@ QPageLayout disposicion(const QSizeF& mm) {
                        QPageLayout::Millimeter);
 }
 
-bool escribirPdf(const Documento& d, const QString& archivo, int copias) {
+bool escribirPdf(const Documento& d, const QString& archivo, int copias,
+                 const std::function<bool(int, int)>& avance) {
     if (d.paginas.isEmpty()) return false;
     QPdfWriter w(archivo);
     const int dpi = 300;
@@ -39,8 +41,14 @@ bool escribirPdf(const Documento& d, const QString& archivo, int copias) {
     QPainter p;
     if (!p.begin(&w)) return false;
     bool primera = true;
+    const int total = int(d.paginas.size()) * std::max(1, copias);
+    int hechas = 0;
     for (int c = 0; c < std::max(1, copias); ++c) {
         for (const PaginaImpresa& pg : d.paginas) {
+            if (avance && !avance(hechas++, total)) {
+                p.end();
+                return false;
+            }
             if (!primera) {
                 w.setPageLayout(disposicion(pg.tamano));
                 w.newPage();
@@ -147,6 +155,22 @@ QByteArray comoTexto(const Documento& d) {
         paginas << lineas.join("\n");
     }
     return (paginas.join("\n\f\n") + "\n").toUtf8();
+}
+
+QList<QStringList> tabla(const PaginaImpresa& pg) {
+    QList<QStringList> r;
+    for (const Renglon& n : renglones(pg)) {
+        QStringList f;
+        for (const ItemImpreso* i : n.items) f << unaLinea(i->texto);
+        r << f;
+    }
+    return r;
+}
+
+QList<QList<QStringList>> hojas(const Documento& d) {
+    QList<QList<QStringList>> r;
+    for (const PaginaImpresa& pg : d.paginas) r << tabla(pg);
+    return r;
 }
 
 QByteArray comoCsv(const Documento& d) {
@@ -483,6 +507,9 @@ bool imagenes(const Documento& d, const QString& archivo, Formato f) {
             case Formato::Bmp:
                 ok = img.save(nombre, "BMP");
                 break;
+            case Formato::Gif:
+                ok = guardar(nombre, archivos::gif(img));
+                break;
             default:
                 ok = img.save(nombre, "PNG");
                 break;
@@ -525,9 +552,19 @@ bool exportar(const Documento& d, const QString& archivo, Formato formato) {
             QTextDocumentWriter w(archivo, "odf");
             return w.write(doc.get());
         }
+        case Formato::Ods:
+            return guardar(archivo, archivos::ods(hojas(d)));
+        case Formato::Xlsx:
+            return guardar(archivo, archivos::xlsx(hojas(d)));
+        case Formato::Dbf: {
+            QList<QStringList> filas;
+            for (const auto& h : hojas(d)) filas << h;
+            return guardar(archivo, archivos::dbf(filas));
+        }
         case Formato::Png:
         case Formato::Jpeg:
         case Formato::Bmp:
+        case Formato::Gif:
         case Formato::Tiff:
             return imagenes(d, archivo, formato);
     }
@@ -536,10 +573,11 @@ bool exportar(const Documento& d, const QString& archivo, Formato formato) {
 
 bool formatoPorExtension(const QString& archivo, Formato* formato) {
     static const QList<QPair<QString, Formato>> kExt = {
-        {"pdf", Formato::Pdf},  {"html", Formato::Html}, {"htm", Formato::Html},  {"odt", Formato::Odt},
-        {"rtf", Formato::Rtf},  {"xml", Formato::Xml},   {"txt", Formato::Texto}, {"csv", Formato::Csv},
-        {"png", Formato::Png},  {"jpg", Formato::Jpeg},  {"jpeg", Formato::Jpeg}, {"bmp", Formato::Bmp},
-        {"tif", Formato::Tiff}, {"tiff", Formato::Tiff},
+        {"pdf", Formato::Pdf},   {"html", Formato::Html}, {"htm", Formato::Html},  {"odt", Formato::Odt},
+        {"rtf", Formato::Rtf},   {"xml", Formato::Xml},   {"txt", Formato::Texto}, {"csv", Formato::Csv},
+        {"png", Formato::Png},   {"jpg", Formato::Jpeg},  {"jpeg", Formato::Jpeg}, {"bmp", Formato::Bmp},
+        {"tif", Formato::Tiff},  {"tiff", Formato::Tiff}, {"gif", Formato::Gif},   {"ods", Formato::Ods},
+        {"xlsx", Formato::Xlsx}, {"dbf", Formato::Dbf},
     };
     QString s = QFileInfo(archivo).suffix().toLower();
     for (const auto& e : kExt)
@@ -555,7 +593,8 @@ QString filtroArchivos() {
         "Documento PDF (*.pdf);;Página web (*.html *.htm);;Documento de texto ODF (*.odt);;"
         "Texto enriquecido (*.rtf);;Hoja de cálculo XML (*.xml);;Texto sin formato (*.txt);;"
         "Valores separados por punto y coma (*.csv);;Imagen PNG (*.png);;Imagen JPEG (*.jpg *.jpeg);;"
-        "Imagen BMP (*.bmp);;Imagen TIFF (*.tif *.tiff)");
+        "Imagen BMP (*.bmp);;Imagen TIFF (*.tif *.tiff);;Imagen GIF (*.gif);;"
+        "Hoja de cálculo ODF (*.ods);;Libro de Excel (*.xlsx);;Tabla dBase (*.dbf)");
 }
 
 }  // namespace rpt

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QRectF>
+#include <functional>
 
 #include "printing/Report.h"
 
@@ -24,7 +25,9 @@ void pintarPagina(QPainter& p, const PaginaImpresa& pagina);
 void pintarLogo(QPainter& p, const QRectF& rect);
 
 QPageLayout disposicion(const QSizeF& mm);  // a page of that size, no printer margins
-bool escribirPdf(const Documento& d, const QString& archivo, int copias);
+// `avance(hechas, total)` is told before each page; false stops (the file is left incomplete).
+bool escribirPdf(const Documento& d, const QString& archivo, int copias,
+                 const std::function<bool(int, int)>& avance = {});
 QImage imagenDePagina(const PaginaImpresa& pagina, int dpi);
 
 // Number of page objects in a PDF file's bytes.

@@ -170,7 +170,8 @@ bool exportarPng(const Documento& d, const QString& prefijo);  // prefijo-1.png,
 
 // Every file format a document can be saved as. Image formats write one file per page
 // (name-1.png, name-2.png...) unless the document has a single page.
-enum class Formato { Pdf, Html, Odt, Rtf, Xml, Texto, Csv, Png, Jpeg, Bmp, Tiff };
+// Spreadsheets and tables hold one row per printed row, one cell per text.
+enum class Formato { Pdf, Html, Odt, Rtf, Xml, Texto, Csv, Png, Jpeg, Bmp, Tiff, Gif, Ods, Xlsx, Dbf };
 bool exportar(const Documento& d, const QString& archivo, Formato formato);
 // The format named by a file's extension (".pdf", ".htm(l)", ".odt", ".txt", ".csv"...);
 // false when the extension is none of them.

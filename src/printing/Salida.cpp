@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,6 +40,33 @@ QString nombreSeguro(const QString& layout) {
         if (!(c.isLetterOrNumber() || c == '-' || c == '_')) c = '_';
     return n;
 }
+
+// The window "Estado del Reporte" while a document of many pages is sent.
+class Progreso {
+  public:
+    Progreso(int total, QWidget* padre) : total_(total) {
+        if (total < kPaginasConProgreso) return;
+        dlg_ = std::make_unique<QProgressDialog>(QString(), "Cancelar", 0, total, padre);
+        dlg_->setObjectName("EstadoDelReporte");
+        dlg_->setWindowTitle("Estado del Reporte");
+        dlg_->setWindowModality(Qt::WindowModal);
+        dlg_->setMinimumDuration(0);
+    }
+    ~Progreso() {
+        if (dlg_) dlg_->setValue(total_);
+    }
+    // False when the user stopped it.
+    bool paso(int hechas) {
+        if (!dlg_) return true;
+        dlg_->setLabelText(QString::fromUtf8("Procesando página %1 de %2...").arg(hechas + 1).arg(total_));
+        dlg_->setValue(hechas);
+        return !dlg_->wasCanceled();
+    }
+
+  private:
+    int total_;
+    std::unique_ptr<QProgressDialog> dlg_;
+};
 
 }  // namespace
 
@@ -108,24 +136,14 @@ bool pintarEnImpresora(QPrinter& impresora, const Documento& d, int copias, QWid
         return false;
     }
     const int total = int(d.paginas.size()) * std::max(1, copias);
-    std::unique_ptr<QProgressDialog> progreso;
-    if (conProgreso && total >= kPaginasConProgreso) {
-        progreso = std::make_unique<QProgressDialog>(QString(), "Cancelar", 0, total, padre);
-        progreso->setWindowTitle("Estado del Reporte");
-        progreso->setWindowModality(Qt::WindowModal);
-        progreso->setMinimumDuration(0);
-    }
+    std::unique_ptr<Progreso> progreso;
+    if (conProgreso) progreso = std::make_unique<Progreso>(total, padre);
     int hechas = 0;
     for (int c = 0; c < std::max(1, copias); ++c) {
         for (const PaginaImpresa& pg : d.paginas) {
-            if (progreso) {
-                progreso->setLabelText(
-                    QString::fromUtf8("Imprimiendo página %1 de %2...").arg(hechas + 1).arg(total));
-                progreso->setValue(hechas);
-                if (progreso->wasCanceled()) {
-                    impresora.abort();
-                    return false;
-                }
+            if (progreso && !progreso->paso(hechas)) {
+                impresora.abort();
+                return false;
             }
             if (hechas > 0) {
                 impresora.setPageLayout(motor::disposicion(pg.tamano));
@@ -138,7 +156,6 @@ bool pintarEnImpresora(QPrinter& impresora, const Documento& d, int copias, QWid
             ++hechas;
         }
     }
-    if (progreso) progreso->setValue(total);
     return p.end();
 }
 
@@ -155,6 +172,12 @@ bool aImpresora(const Documento& d, int copias, QWidget* padre) {
     }
     QPrinter impresora(info, QPrinter::HighResolution);
     impresora.setDocName(d.layout);
+    impresora.setCollateCopies(true);
+    // The printer makes the copies when it can; otherwise every copy is sent.
+    if (impresora.supportsMultipleCopies()) {
+        impresora.setCopyCount(copias);
+        copias = 1;
+    }
     return pintarEnImpresora(impresora, d, copias, padre, true);
 }
 
@@ -163,13 +186,16 @@ bool aVistaPreliminar(const Documento& d, int copias, QWidget* padre) {
     impresora.setDocName(d.layout);
     impresora.setFullPage(true);
     impresora.setPageLayout(motor::disposicion(d.paginas.first().tamano));
+    impresora.setCopyCount(copias);
     QPrintPreviewDialog vista(&impresora, padre);
     vista.setObjectName("VistaPreliminar");
     vista.setWindowTitle("Vista Preliminar");
     vista.setWindowState(vista.windowState() | Qt::WindowMaximized);
     bool primeraVez = true;
     QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista, [&](QPrinter* pr) {
-        pintarEnImpresora(*pr, d, copias, &vista, !primeraVez);  // later requests print from the preview
+        // The preview shows the document once; printing from it asks its own copies.
+        int n = primeraVez || pr->supportsMultipleCopies() ? 1 : pr->copyCount();
+        pintarEnImpresora(*pr, d, n, &vista, !primeraVez);
         if (primeraVez) {
             primeraVez = false;
             // At actual size once the preview has laid itself out.
@@ -191,7 +217,20 @@ bool aArchivo(const Documento& d, QWidget* padre) {
     if (archivo.isEmpty()) return false;
     Formato f = Formato::Pdf;
     if (!formatoPorExtension(archivo, &f)) archivo += ".pdf";
-    if (!exportar(d, archivo, f)) {
+    bool ok = false;
+    if (f == Formato::Pdf) {
+        Progreso progreso(int(d.paginas.size()), padre);
+        bool detenido = false;
+        ok = motor::escribirPdf(d, archivo, 1,
+                                [&](int hechas, int) { return !(detenido = !progreso.paso(hechas)); });
+        if (detenido) {
+            QFile::remove(archivo);
+            return false;
+        }
+    } else {
+        ok = exportar(d, archivo, f);
+    }
+    if (!ok) {
         ui::error(QString::fromUtf8("No se pudo escribir el archivo \"%1\".")
                       .arg(QDir::toNativeSeparators(archivo)),
                   padre);

@@ -322,6 +322,16 @@ void TestBuscaCliente::adeudo() {
     QCOMPARE(d->adeudo(sinNada), Money());
     QCOMPARE(d->adeudo(pagado), Money());
     QCOMPARE(d->adeudo(debe), Money::fromDouble(200));
+    // Another station's new debt is seen, and this station can still write afterwards.
+    {
+        QSqlDatabase otra = db::abrirConexionAdicional(t.archivo(), "otra_estacion");
+        db::ejecutar(otra, "insert into tblctrl_credito (Cliente, Cantidad, Saldo) values (:c, 10, 10)",
+                     {{"c", pagado}});
+        otra.close();
+    }
+    QSqlDatabase::removeDatabase("otra_estacion");
+    db::ejecutar("insert into tblctrl_credito (Cliente, Cantidad, Saldo) values (:c, 5, 5)", {{"c", pagado}});
+    QCOMPARE(d->adeudo(pagado), Money::fromDouble(15));
 }
 
 QTEST_MAIN(TestBuscaCliente)

@@ -24,6 +24,7 @@ class TestTipoDeCambio : public QObject {
     void tasaInvalidaSeRechaza_data();
     void tasaInvalidaSeRechaza();
     void cambioDeOtraEstacionNoSeLeeHastaReiniciar();
+    void otraEstacionNoImpideGuardar();
 };
 
 void TestTipoDeCambio::tasaDeArranqueYDisposicion() {
@@ -133,6 +134,29 @@ void TestTipoDeCambio::cambioDeOtraEstacionNoSeLeeHastaReiniciar() {
     // A program started afterwards reads the stored rate.
     TFrmTipoDeCambio otro;
     QCOMPARE(otro.TipoCambio(), 21.0);
+}
+
+// Holding the rate must not pin this station to an old snapshot of the database: after
+// another station writes, this one still stores its own changes.
+void TestTipoDeCambio::otraEstacionNoImpideGuardar() {
+    TiendaDePrueba t(true);
+    TFrmTipoDeCambio* d = dialogos().TipoDeCambio;
+    QCOMPARE(d->TipoCambio(), 17.5);
+    {
+        QSqlDatabase otra = db::abrirConexionAdicional(t.archivo(), "otra_estacion");
+        db::ejecutar(otra, "insert into tblcat_clientes (Nombre) values ('De la otra caja')");
+        otra.close();
+    }
+    QSqlDatabase::removeDatabase("otra_estacion");
+    QCOMPARE(db::valorUnico("select count(*) from tblcat_clientes").toInt(), 1);
+    t.guion.dialogo = [&](QDialog* dlg) {
+        control<QLineEdit>(dlg, "DBEdit1")->setText("18");
+        QTest::keyClick(control<QLineEdit>(dlg, "DBEdit1"), Qt::Key_Return);
+        return dlg->result();
+    };
+    QCOMPARE(d->mostrar(), int(QDialog::Accepted));
+    QVERIFY2(t.guion.errores.isEmpty(), qPrintable(t.guion.errores.join("; ")));
+    QCOMPARE(tasaGuardada(), 18.0);
 }
 
 QTEST_MAIN(TestTipoDeCambio)

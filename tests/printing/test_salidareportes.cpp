@@ -1,12 +1,16 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "TestSupport.h"
 #include "printing/Motor.h"
@@ -30,6 +34,7 @@ class TestSalidaReportes : public QObject {
     void cancelarElDialogoNoImprime();
     void sinImpresoraUnErrorEnEspanol();
     void vistaPreliminarMaximizada();
+    void documentoLargoMuestraSuEstado();
     void exportaATodosLosFormatos_data();
     void exportaATodosLosFormatos();
     void textoYCsvConservanLasColumnas();
@@ -218,6 +223,8 @@ void TestSalidaReportes::vistaPreliminarMaximizada() {
     prueba::capturar(false);
     QString titulo;
     bool maximizada = false;
+    double zoom = 0;
+    int paginas = 0;
     t.guion.dialogo = [&](QDialog* d) {
         if (d->objectName() == "OpcionesDeReporte") {
             control<QRadioButton>(d, "rbVistaPreliminar")->setChecked(true);
@@ -225,12 +232,49 @@ void TestSalidaReportes::vistaPreliminarMaximizada() {
         }
         titulo = d->windowTitle();
         maximizada = d->windowState() & Qt::WindowMaximized;
+        QTest::qWait(100);
+        if (auto* w = d->findChild<QPrintPreviewWidget*>()) {
+            zoom = w->zoomFactor();
+            paginas = w->pageCount();
+        }
         return int(QDialog::Rejected);
     };
     QVERIFY(imprimirMuestra());
     QCOMPARE(t.guion.dialogosMostrados, QStringList({"OpcionesDeReporte", "VistaPreliminar"}));
     QCOMPARE(titulo, QString("Vista Preliminar"));
     QVERIFY(maximizada);
+    QCOMPARE(zoom, 1.0);  // actual size
+    QCOMPARE(paginas, 1);
+}
+
+void TestSalidaReportes::documentoLargoMuestraSuEstado() {
+    TiendaDePrueba t;
+    prueba::capturar(false);
+    QTemporaryDir dir;
+    Trabajo largo;
+    largo.layout.nombre = "Largo";
+    largo.layout.datos = "DS";
+    DataSet ds;
+    ds.columnas = {"n"};
+    for (int i = 0; i < 300; ++i) ds.filas << QVariantList{i};
+    largo.datos["DS"] = ds;
+    largo.layout.banda(TipoBanda::Detalle, 5).campo(0, 0, 50, 5, "n");
+    t.guion.dialogo = [](QDialog* d) {
+        control<QRadioButton>(d, "rbArchivoPdf")->setChecked(true);
+        return int(QDialog::Accepted);
+    };
+    t.guion.archivo = [&](const QString&) { return dir.filePath("largo.pdf"); };
+    QString titulo;
+    QTimer vigia;
+    connect(&vigia, &QTimer::timeout, this, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<QProgressDialog*>(w) && w->isVisible()) titulo = w->windowTitle();
+    });
+    vigia.start(0);
+    QVERIFY(imprimir(largo));
+    vigia.stop();
+    QCOMPARE(titulo, QString("Estado del Reporte"));
+    QCOMPARE(paginasDe(dir.filePath("largo.pdf")), 6);  // 300 rows of 5 mm, 51 a page
 }
 
 void TestSalidaReportes::exportaATodosLosFormatos_data() {
@@ -247,6 +291,13 @@ void TestSalidaReportes::exportaATodosLosFormatos_data() {
     QTest::newRow("jpeg") << "r.jpg" << QByteArray("\xff\xd8\xff");
     QTest::newRow("bmp") << "r.bmp" << QByteArray("BM");
     QTest::newRow("tiff") << "r.tif" << QByteArray("II*\0", 4);
+    QTest::newRow("gif") << "r.gif" << QByteArray("GIF89a");
+    // OpenDocument wants its media type stored first, uncompressed.
+    QTest::newRow("ods") << "r.ods"
+                         << QByteArray("PK\x03\x04") + QByteArray(26, '?') +
+                                "mimetypeapplication/vnd.oasis.opendocument.spreadsheet";
+    QTest::newRow("xlsx") << "r.xlsx" << QByteArray("PK\x03\x04");
+    QTest::newRow("dbf") << "r.dbf" << QByteArray("\x03");
 }
 
 void TestSalidaReportes::exportaATodosLosFormatos() {
@@ -261,8 +312,19 @@ void TestSalidaReportes::exportaATodosLosFormatos() {
     QFile x(dir.filePath(archivo));
     QVERIFY(x.open(QIODevice::ReadOnly));
     QByteArray bytes = x.readAll();
-    QVERIFY2(bytes.startsWith(inicio), bytes.left(16).toHex().constData());
-    if (f == Formato::Png || f == Formato::Jpeg || f == Formato::Bmp || f == Formato::Tiff) {
+    QByteArray comienzo = bytes.left(inicio.size());
+    for (int i = 0; i < inicio.size(); ++i)
+        if (inicio.at(i) == '?') comienzo[i] = '?';
+    QVERIFY2(comienzo == inicio, bytes.left(16).toHex().constData());
+    if (f == Formato::Dbf) {
+        // one record per printed row: 9 of heading, 7 groups of 8 units, total and footer
+        quint32 registros = quint8(bytes[4]) | quint8(bytes[5]) << 8;
+        QCOMPARE(registros, quint32(33));
+        QVERIFY(bytes.contains("Caja"));
+        QCOMPARE(bytes.at(bytes.size() - 1), char(0x1A));
+    }
+    if (f == Formato::Png || f == Formato::Jpeg || f == Formato::Bmp || f == Formato::Tiff ||
+        f == Formato::Gif) {
         QImage img;
         if (f == Formato::Tiff) {
             // a whole letter page at 150 dpi, uncompressed RGB
@@ -270,6 +332,19 @@ void TestSalidaReportes::exportaATodosLosFormatos() {
         } else {
             QVERIFY(img.load(dir.filePath(archivo)));
             QCOMPARE(img.size(), QSize(1275, 1650));
+        }
+        if (f == Formato::Gif) {
+            // Decoded, the picture is the page itself.
+            QImage pagina = motor::imagenDePagina(d.paginas.first(), 150);
+            int distintos = 0, oscuros = 0;
+            for (int y = 0; y < img.height(); y += 3)
+                for (int x = 0; x < img.width(); x += 3) {
+                    int g = qGray(img.pixel(x, y));
+                    if (qAbs(g - qGray(pagina.pixel(x, y))) > 64) ++distintos;
+                    if (g < 128) ++oscuros;
+                }
+            QCOMPARE(distintos, 0);
+            QVERIFY(oscuros > 1000);
         }
     }
     QVERIFY(filtroArchivos().startsWith("Documento PDF (*.pdf)"));
