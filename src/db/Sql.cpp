@@ -208,9 +208,10 @@ bool Consulta::abrir(QString* error) {
         return false;
     }
     activa_ = true;
-    // Read the whole result now: a statement left part-way keeps its read snapshot, and
-    // this connection could then write nothing once another station has written.
-    q_.last();
+    // The result is read to its end at once (and kept in memory): a statement left half
+    // read would hold this connection's read snapshot open, so that it neither saw
+    // another station's writes nor could write itself afterwards ("database is locked").
+    if (q_.isSelect()) q_.last();
     tieneFilas_ = q_.first();
     return true;
 }
@@ -255,6 +256,15 @@ QVariant Consulta::valor(const QString& columna) const {
 
 QDateTime Consulta::fecha(const QString& columna) const {
     return dialecto::leerFecha(valor(columna));
+}
+
+void llenarModelo(QSqlQueryModel* modelo, const QString& sql, const QVariantMap& params) {
+    QSqlQuery q(cnn());
+    prepararYEnlazar(q, sql, params);
+    if (!q.exec()) throw SqlError(mensajeDe(q.lastError()));
+    modelo->setQuery(std::move(q));
+    while (modelo->canFetchMore()) modelo->fetchMore();
+    if (modelo->lastError().isValid()) throw SqlError(mensajeDe(modelo->lastError()));
 }
 
 // --- statements --------------------------------------------------------------------------

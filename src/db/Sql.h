@@ -1,6 +1,7 @@
 #pragma once
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
@@ -84,6 +85,10 @@ class Consulta {
     bool activa_ = false;
     bool tieneFilas_ = false;
 };
+
+// Gives a grid model the rows of a query, all of them at once (see Consulta::abrir: a
+// half-read result would hold the connection's read snapshot open). Throws SqlError.
+void llenarModelo(QSqlQueryModel* modelo, const QString& sql, const QVariantMap& params = {});
 
 // --- 2. statement executed at once ---------------------------------------------------
 void ejecutar(const QString& sql, const QVariantMap& params = {});  // throws SqlError

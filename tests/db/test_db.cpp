@@ -23,6 +23,7 @@ class TestDb : public QObject {
     void comillasYComodinesSeGuardanIntactos();
     void consecutivosAtomicosConDosConexiones();
     void transaccionSinConfirmarNoDejaNada();
+    void consultaAbiertaNoBloqueaAOtraEstacion();
     void archivoQueNoEsBaseDeDatosNoSeToca();
     void moneyRedondeaACuatroDecimales_data();
     void moneyRedondeaACuatroDecimales();
@@ -200,6 +201,25 @@ void TestDb::transaccionSinConfirmarNoDejaNada() {
         tr.confirmar();
     }
     QCOMPARE(db::valorUnico("select count(*) from tblcat_marcas").toInt(), 1);
+}
+
+void TestDb::consultaAbiertaNoBloqueaAOtraEstacion() {
+    TiendaDePrueba t;
+    for (int i = 0; i < 5; ++i) t.marca(QString("MARCA %1").arg(i));
+    db::Consulta lista("select * from tblcat_marcas order by marca");
+    lista.abrir();  // kept open, as a screen keeps its list
+    QVERIFY(!lista.vacia());
+    {
+        QSqlDatabase otra = db::abrirConexionAdicional(t.archivo(), "otraestacion");
+        db::ejecutar(otra, "insert into tblcat_marcas (Marca) values ('DE LA OTRA')");
+        otra.close();
+    }
+    QSqlDatabase::removeDatabase("otraestacion");
+    // This station still sees the other one's write and can write itself.
+    QCOMPARE(db::valorUnico("select count(*) from tblcat_marcas").toInt(), 6);
+    t.marca("PROPIA");
+    QCOMPARE(db::valorUnico("select count(*) from tblcat_marcas").toInt(), 7);
+    QCOMPARE(lista.texto("Marca"), QString("MARCA 0"));
 }
 
 void TestDb::archivoQueNoEsBaseDeDatosNoSeToca() {
