@@ -230,9 +230,17 @@ int TFrmBuscaProductos::mostrar() {
 }
 
 void TFrmBuscaProductos::hideEvent(QHideEvent* e) {
+    soltarLista();
+    QDialog::hideEvent(e);
+}
+
+void TFrmBuscaProductos::soltarLista() {
     // Where the list stood, for a reopening that keeps filters.
     posicion_ = prodsgrid->currentIndex().isValid() ? prodsgrid->currentIndex().row() : -1;
-    QDialog::hideEvent(e);
+    // A list read only in part holds the connection's read snapshot open; once another
+    // station wrote, this station could then write nothing. Reading it to the end lets
+    // the snapshot go.
+    while (QPartes->canFetchMore()) QPartes->fetchMore();
 }
 
 void TFrmBuscaProductos::CerrarPartes() {
@@ -323,6 +331,7 @@ void TFrmBuscaProductos::ActualizarPartes() {
 void TFrmBuscaProductos::SeleccionarProducto() {
     const int id = idActual();
     if (!prodsgrid->currentIndex().isValid()) return;
+    soltarLista();  // before the caller acts on the choice, which may write
     if (accion_) accion_(id);
     accept();
 }

@@ -41,6 +41,7 @@ class TFrmBuscaProductos : public QDialog {
     void LlenarFamilias();
     void LlenarModelos(int marca);  // 0: every model
     void CerrarPartes();
+    void soltarLista();
     void CmbMarcasChange();
     void CmbModelosEnter();
     void CmbModelosChange();
