@@ -95,11 +95,13 @@ TFrmBuscaProductos::TFrmBuscaProductos(QWidget* parent) : QDialog(parent) {
     CmbModelos = combo("CmbModelos");
     CmbFamilia = combo("CmbFamilia");
     TxtAno = edit("TxtAno");
-    TxtAno->setMaximumWidth(70);
+    TxtAno->setFixedWidth(60);
     txtCodigoParte = edit("txtCodigoParte");
     txtparte = edit("txtparte");
     txtcodigo = edit("txtcodigo");
-    txtcodigo->setMaximumWidth(90);
+    txtcodigo->setFixedWidth(90);
+    txtparte->setMinimumWidth(200);
+    txtCodigoParte->setMinimumWidth(110);
     ChkModelo = chk("ChkModelo");
     ChkParte = chk("ChkParte");
     ChkFamilia = chk("ChkFamilia");
@@ -313,6 +315,8 @@ void TFrmBuscaProductos::ActualizarPartes() {
     }
     QPartes->setQuery(std::move(q));
     for (int c = kVisibles; c < QPartes->columnCount(); ++c) prodsgrid->setColumnHidden(c, true);
+    const int anchos[kVisibles] = {60, 280, 100, 110, 60, 90, 75, 110};
+    for (int c = 0; c < kVisibles; ++c) prodsgrid->setColumnWidth(c, anchos[c]);
     if (QPartes->rowCount() > 0) prodsgrid->setCurrentIndex(QPartes->index(0, 0));
 }
 

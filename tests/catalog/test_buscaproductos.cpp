@@ -22,6 +22,7 @@ class TestBuscaProductos : public QObject {
     void marcaLlenaModelos();
     void codigoInternoNoNumerico();
     void guardaFamiliaYPalabras();
+    void guardaModeloNoMarca();
     void limpiarTodo();
     void propositos_data();
     void propositos();
@@ -229,6 +230,31 @@ void TestBuscaProductos::guardaFamiliaYPalabras() {
     t->guion.dialogo = [&](QDialog*) {
         if (control<QLineEdit>(d, "txtparte")->text() != "trasera") return 1;
         return ids() == QList<int>{balataFiesta} ? 0 : 2;
+    };
+    QCOMPARE(d->mostrar(), 0);
+}
+
+void TestBuscaProductos::guardaModeloNoMarca() {
+    fijarAnos(raro, "90-91", "1990,1991");
+    t->guion.dialogo = [&](QDialog*) {
+        auto* marcas = control<QComboBox>(d, "CmbMarcas");
+        marcas->setCurrentIndex(marcas->findText("Nissan"));
+        auto* modelos = control<QComboBox>(d, "CmbModelos");
+        modelos->setCurrentIndex(modelos->findText("Tsuru"));
+        control<QCheckBox>(d, "ChkModelo")->setChecked(true);
+        QTest::keyClicks(control<QLineEdit>(d, "TxtAno"), "2003");
+        return int(QDialog::Rejected);
+    };
+    d->mostrar();
+    QCOMPARE(ids(), QList<int>({bomba, filtroAceite}));
+    // Reopened: the brand is chosen anew, the model stays and filters the list at once.
+    t->guion.dialogo = [&](QDialog*) {
+        if (!control<QComboBox>(d, "CmbMarcas")->currentText().isEmpty()) return 1;
+        if (control<QComboBox>(d, "CmbModelos")->currentText() != "Tsuru") return 2;
+        if (!control<QLineEdit>(d, "TxtAno")->text().isEmpty()) return 3;
+        QList<int> hay = ids();
+        std::sort(hay.begin(), hay.end());
+        return hay == QList<int>({filtroAceite, bomba, raro}) ? 0 : 4;
     };
     QCOMPARE(d->mostrar(), 0);
 }

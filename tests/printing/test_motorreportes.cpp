@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "common/Formats.h"
+#include "db/Sql.h"
 #include "printing/Report.h"
 
 using namespace rpt;
@@ -21,6 +22,7 @@ class TestMotorReportes : public QObject {
     void sinDatosPrincipalesElDetalleSaleUnaVez();
     void datosVaciosNoImprimenDetalle();
     void copiasQuedanRegistradas();
+    void datosDeUnaConsultaAbierta();
 };
 
 static DataSet datos(const QStringList& columnas, const QList<QVariantList>& filas) {
@@ -271,6 +273,27 @@ void TestMotorReportes::copiasQuedanRegistradas() {
     QVERIFY(tienda.guion.dialogosMostrados.isEmpty());  // no output dialog while captured
     prueba::limpiar();
     QVERIFY(prueba::impresos().isEmpty());
+}
+
+void TestMotorReportes::datosDeUnaConsultaAbierta() {
+    TiendaDePrueba tienda;
+    db::Consulta q("select Id, Unidad, Abreviatura from tbl_app_unidades where Id > :desde order by Id");
+    q.bind("desde", 2);
+    q.abrir();
+    QVERIFY(q.irA(2));
+    DataSet d = DataSet::desdeConsulta(q);
+    QCOMPARE(d.size(), 6);
+    QCOMPARE(d.columnas, QStringList({"Id", "Unidad", "Abreviatura"}));
+    QCOMPARE(d.indice("UNIDAD"), 1);
+    QCOMPARE(d.indice("otra"), -1);
+    QCOMPARE(d.valor(0, "abreviatura").toString(), QString("PAR"));
+    QVERIFY(d.valor(6, "Id").isNull());
+    QCOMPARE(q.fila(), 2);  // the screen's query keeps its place
+    QCOMPARE(DataSet::desdeSql("select Unidad from tbl_app_unidades where Abreviatura = :a", {{"a", "GAL"}})
+                 .valor(0, "Unidad")
+                 .toString(),
+             QString::fromUtf8("Galón"));
+    QVERIFY_THROWS_EXCEPTION(db::SqlError, DataSet::desdeSql("select Nada from tbl_app_unidades"));
 }
 
 QTEST_MAIN(TestMotorReportes)
