@@ -46,6 +46,12 @@ Ticket::Ticket(QTableWidget* grid, QObject* parent)
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(kAltoRenglon);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // The column widths are the ticket's own (30 for "Cant.", 64 for amounts): a compact
+    // font keeps amounts such as $12,345.67 whole in them.
+    QFont f = grid_->font();
+    f.setPixelSize(11);
+    grid_->setFont(f);
+    grid_->horizontalHeader()->setFont(f);
     reiniciarGrid();
 }
 
@@ -79,9 +85,11 @@ void Ticket::reiniciarGrid() {
 }
 
 void Ticket::InicializarTicket() {
-    db::ejecutar("delete from tbltmp_ticketpendiente where Estacion = :e", {{"e", estacion_}});
+    // The grid first: after a stored sale its lines must leave the screen even if the
+    // clean-up below fails (the sale already removed them from the pending table).
     reiniciarGrid();
     avisarTotal();
+    db::ejecutar("delete from tbltmp_ticketpendiente where Estacion = :e", {{"e", estacion_}});
 }
 
 int Ticket::lineas() const {

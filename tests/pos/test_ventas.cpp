@@ -7,7 +7,11 @@
 #include <QTableView>
 #include <QTableWidget>
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
 #include "TestSupport.h"
+#include "app/Main.h"
 #include "catalog/BuscaCliente.h"
 #include "common/Dialogos.h"
 #include "common/Formats.h"
@@ -39,6 +43,10 @@ class TestVentas : public QObject {
     void clienteDeDescuento();
     void tipoDeCambioSoloParaLineasNuevas();
     void cerrarConVentaPendienteSeNiega();
+    void ventanaDelPrincipalNoSeCierraConVenta();
+    void botonesAbrenSusPantallas_data();
+    void botonesAbrenSusPantallas();
+    void cantidadVaciaVuelveAUno();
     void catalogoGrandeRespondeAlTeclear();
 };
 
@@ -445,6 +453,92 @@ void TestVentas::catalogoGrandeRespondeAlTeclear() {
     QVERIFY2(ms < 8000, qPrintable(QString("%1 ms").arg(ms)));
     QTest::keyClick(d, '9');
     QVERIFY(p.filas() < 30000);
+}
+
+void TestVentas::ventanaDelPrincipalNoSeCierraConVenta() {
+    TiendaDePrueba t(true);
+    t.producto("PIEZA", 10);
+    TFrmMain principal;
+    principal.show();
+    auto* v = qobject_cast<TFrmVentas*>(principal.abrir("Image3"));
+    QVERIFY(v);
+    QCOMPARE(principal.abrir("Image3"), v);  // at most one sales screen
+    control<QLineEdit>(v, "TxtDescripcion")->setText("PIEZA");
+    QTest::keyClick(control<QTableView>(v, "prodsgrid"), Qt::Key_Return);
+    auto* sub = qobject_cast<QMdiSubWindow*>(v->parentWidget());
+    QVERIFY(sub);
+    QPointer<TFrmVentas> vivo(v);
+    sub->close();
+    QCoreApplication::processEvents();
+    QVERIFY(vivo);
+    QCOMPARE(t.guion.mostrados,
+             QStringList{"No puedes cerrar ventas si tienes una venta pendiente, gracias"});
+    t.guion.respuestas = {true};
+    v->quitarTodosLosProductos();
+    sub->close();
+    QTRY_VERIFY(!vivo);
+}
+
+void TestVentas::botonesAbrenSusPantallas_data() {
+    QTest::addColumn<QString>("boton");
+    QTest::addColumn<bool>("conTicket");
+    QTest::addColumn<QString>("dialogo");  // empty: nothing opens
+    QTest::newRow("reimprimir") << "BitBtn8" << false << "FrmReimpresionVentas";
+    QTest::newRow("cancelacion") << "BitBtn3" << false << "FrmCancelacionesVentas";
+    QTest::newRow("devolucion") << "BitBtn12" << false << "FrmDevoluciones";
+    QTest::newRow("cotizacion sin ticket") << "BitBtn4" << false << "FrmCotizaciones";
+    QTest::newRow("tipo de cambio") << "BitBtn11" << false << "FrmTipoDeCambio";
+    QTest::newRow("notas de credito") << "BitBtn13" << false << "FrmNotaDeCredito2";
+    QTest::newRow("efectivo sin ticket") << "BitBtn7" << false << "";
+    QTest::newRow("efectivo") << "BitBtn7" << true << "FrmPago";
+    QTest::newRow("credito sin ticket") << "BitBtn5" << false << "";
+    QTest::newRow("credito") << "BitBtn5" << true << "FrmBuscaCliente";
+    QTest::newRow("nota credito sin ticket") << "BtnNotaCredito" << false << "";
+    QTest::newRow("nota credito") << "BtnNotaCredito" << true << "FrmBuscaCliente";
+}
+
+void TestVentas::botonesAbrenSusPantallas() {
+    QFETCH(QString, boton);
+    QFETCH(bool, conTicket);
+    QFETCH(QString, dialogo);
+    Pantalla p;
+    const int c = p.t.cliente("TALLER");
+    p.t.producto("PIEZA", 10);
+    TFrmVentas& v = p.abrir();
+    if (conTicket) {
+        control<QLineEdit>(&v, "TxtDescripcion")->setText("PIEZA");
+        QTest::keyClick(p.lista(), Qt::Key_Return);
+    }
+    int proposito = 0;
+    p.t.guion.dialogo = [&](QDialog* d) {
+        if (auto* b = qobject_cast<TFrmBuscaCliente*>(d)) {
+            proposito = b->proposito();
+            b->txtid->setText(QString::number(c));
+            b->SeleccionarCliente();  // the credit-note search does nothing and stays open
+        }
+        return int(QDialog::Rejected);
+    };
+    control<QPushButton>(&v, boton)->click();
+    QCOMPARE(p.t.guion.dialogosMostrados, dialogo.isEmpty() ? QStringList{} : QStringList{dialogo});
+    if (boton == "BtnNotaCredito" && conTicket) {
+        QCOMPARE(proposito, 7);
+        QVERIFY(p.t.guion.mostrados.isEmpty());
+        QCOMPARE(v.ticket().lineas(), 1);
+    }
+    if (boton == "BitBtn5" && conTicket) QCOMPARE(proposito, 2);
+}
+
+void TestVentas::cantidadVaciaVuelveAUno() {
+    Pantalla p;
+    TFrmVentas& v = p.abrir();
+    v.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    auto* q = control<QLineEdit>(&v, "TxtCantidad");
+    q->setFocus();
+    QTRY_VERIFY(q->hasFocus());
+    q->clear();
+    control<QLineEdit>(&v, "TxtDescripcion")->setFocus();
+    QTRY_COMPARE(q->text(), QString("1"));
 }
 
 QTEST_MAIN(TestVentas)
