@@ -94,22 +94,8 @@ void TFrmFamilias::FamiliasEnter() {
 
 void TFrmFamilias::BtnDeleteClick() {
     const int f = Familias->currentRow();
-    if (f < 0) return;
-    const int id = Familias->idFila(f);
-    QProds.bind("familia", id);
-    QProds.abrir();
-    if (!QProds.vacia()) {
-        ui::mensaje("No se puede borrar una familia si todavia tiene productos asignados", this);
-        return;
-    }
-    if (!ui::pregunta(
-            QString::fromUtf8("¿En realidad quieres borrar la familia: \"%1\"?").arg(Familias->texto(f, 0)),
-            this))
-        return;
-    if (id <= 0) {
-        Familias->descartarEdicion();
-        return;
-    }
-    db::ejecutar("delete from tblcat_familias where Id = :id", {{"id", id}});
-    Familias->removeRow(f);
+    if (borrarSiNoTieneProductos(Familias, QProds, "familia", "tblcat_familias",
+                                 "No se puede borrar una familia si todavia tiene productos asignados",
+                                 QString::fromUtf8("¿En realidad quieres borrar la familia: "), this))
+        Familias->removeRow(f);
 }

@@ -136,23 +136,10 @@ void TFrmMarcas::marcasEnter() {
 
 void TFrmMarcas::BtnDeleteClick() {
     const int f = marcas->currentRow();
-    if (f < 0) return;
-    const int id = marcas->idFila(f);
-    QProds.bind("marca", id);
-    QProds.abrir();
-    if (!QProds.vacia()) {
-        ui::mensaje("No se puede borrar una marca si todavia tiene productos asignados", this);
+    if (!borrarSiNoTieneProductos(marcas, QProds, "marca", "tblcat_marcas",
+                                  "No se puede borrar una marca si todavia tiene productos asignados",
+                                  QString::fromUtf8("¿En realidad quieres borrar la marca: "), this))
         return;
-    }
-    if (!ui::pregunta(
-            QString::fromUtf8("¿En realidad quieres borrar la marca: \"%1\"?").arg(marcas->texto(f, 0)),
-            this))
-        return;
-    if (id <= 0) {  // a row not stored yet is simply dropped
-        marcas->descartarEdicion();
-        return;
-    }
-    db::ejecutar("delete from tblcat_marcas where Id = :id", {{"id", id}});
     LeerMarcas(marcas->idFila(f + 1 < marcas->rowCount() ? f + 1 : f - 1));
 }
 
@@ -185,22 +172,8 @@ void TFrmMarcas::modelosEnter() {
 
 void TFrmMarcas::BitBtn2Click() {
     const int f = modelos->currentRow();
-    if (f < 0) return;
-    const int id = modelos->idFila(f);
-    qprods2.bind("modelo", id);
-    qprods2.abrir();
-    if (!qprods2.vacia()) {
-        ui::mensaje("No se puede borrar un modelo si todavia tiene productos asignados", this);
-        return;
-    }
-    if (!ui::pregunta(
-            QString::fromUtf8("¿En realidad quieres borrar el modelo: \"%1\"?").arg(modelos->texto(f, 0)),
-            this))
-        return;
-    if (id <= 0) {
-        modelos->descartarEdicion();
-        return;
-    }
-    db::ejecutar("delete from tblcat_modelos where Id = :id", {{"id", id}});
-    modelos->removeRow(f);
+    if (borrarSiNoTieneProductos(modelos, qprods2, "modelo", "tblcat_modelos",
+                                 "No se puede borrar un modelo si todavia tiene productos asignados",
+                                 QString::fromUtf8("¿En realidad quieres borrar el modelo: "), this))
+        modelos->removeRow(f);
 }

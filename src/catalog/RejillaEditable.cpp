@@ -3,6 +3,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include "common/Seams.h"
+#include "db/Sql.h"
+
 RejillaEditable::RejillaEditable(const QStringList& columnas, QWidget* parent) : QTableWidget(parent) {
     setColumnCount(columnas.size());
     setHorizontalHeaderLabels(columnas);
@@ -146,4 +149,28 @@ void RejillaEditable::alCambiarCelda(int fila, int, int filaAnterior, int) {
         return;
     }
     emit filaAbandonada(filaAnterior);
+}
+
+bool borrarSiNoTieneProductos(RejillaEditable* rejilla, db::Consulta& productos, const QString& parametro,
+                              const QString& tabla, const QString& enUso, const QString& pregunta,
+                              QWidget* padre) {
+    const int f = rejilla->currentRow();
+    if (f < 0) return false;
+    const int id = rejilla->idFila(f);
+    // A row not stored yet has no Id for a product to name.
+    if (id > 0) {
+        productos.bind(parametro, id);
+        productos.abrir();
+        if (!productos.vacia()) {
+            ui::mensaje(enUso, padre);
+            return false;
+        }
+    }
+    if (!ui::pregunta(pregunta + "\"" + rejilla->texto(f, 0) + "\"?", padre)) return false;
+    if (id <= 0) {
+        rejilla->descartarEdicion();
+        return false;
+    }
+    db::ejecutar("delete from " + tabla + " where Id = :id", {{"id", id}});
+    return true;
 }

@@ -2,6 +2,10 @@
 #include <QTableWidget>
 #include <QVariant>
 
+namespace db {
+class Consulta;
+}
+
 // An editable grid over the rows of a small catalogue table: each row remembers the Id of
 // the record behind it (0 for a row appended and not stored yet). At most one row is in
 // edit state at a time: the appended row, or the row whose cells the user changed. The
@@ -42,3 +46,13 @@ class RejillaEditable : public QTableWidget {
     bool modificada_ = false;
     bool cargando_ = false;
 };
+
+// The deletion rule of the small catalogues (brands, models, families) for the current row
+// of `rejilla`: while a product still names it, `enUso` is shown and nothing changes;
+// otherwise the user is asked `pregunta` + the row's name in double quotes + "?", and on
+// Yes the row is deleted from `tabla` (an appended row not stored yet is only dropped).
+// `productos` selects the products naming the row through the parameter `parametro`.
+// Returns true when a stored row was deleted, so the caller refreshes its grid.
+bool borrarSiNoTieneProductos(RejillaEditable* rejilla, db::Consulta& productos, const QString& parametro,
+                              const QString& tabla, const QString& enUso, const QString& pregunta,
+                              QWidget* padre);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
+#include <memory>
 
 #include "TestSupport.h"
 #include "catalog/Familias.h"
@@ -21,6 +22,8 @@ class TestMarcas : public QObject {
     void borrados_data();
     void borrados();
     void borrarMarcaDejaSusModelos();
+    void filaNuevaSeDescartaSinRevisarProductos_data();
+    void filaNuevaSeDescartaSinRevisarProductos();
     void familias();
 
   private:
@@ -164,6 +167,48 @@ void TestMarcas::borrarMarcaDejaSusModelos() {
     QCOMPARE(contar("tblcat_marcas"), 1);
     QCOMPARE(db::valorUnico("select count(*) from tblcat_modelos where Marca = :m", {{"m", nissan}}).toInt(),
              1);
+}
+
+void TestMarcas::filaNuevaSeDescartaSinRevisarProductos_data() {
+    QTest::addColumn<QString>("rejilla");
+    QTest::addColumn<QString>("agregar");
+    QTest::addColumn<QString>("pregunta");
+    QTest::newRow("marca") << "marcas"
+                           << "BtnAdd" << QString::fromUtf8("¿En realidad quieres borrar la marca: \"\"?");
+    QTest::newRow("modelo") << "modelos"
+                            << "BitBtn1" << QString::fromUtf8("¿En realidad quieres borrar el modelo: \"\"?");
+    QTest::newRow("familia") << "Familias"
+                             << "BtnAdd"
+                             << QString::fromUtf8("¿En realidad quieres borrar la familia: \"\"?");
+}
+
+// A row just appended has no Id yet: a product that names no brand, model or family (an
+// imported one, with 0) does not keep it from being dropped.
+void TestMarcas::filaNuevaSeDescartaSinRevisarProductos() {
+    QFETCH(QString, rejilla);
+    QFETCH(QString, agregar);
+    QFETCH(QString, pregunta);
+    const int suelto = t->producto("Suelto", 1, 1, 0, ford, focus, frenos);
+    db::ejecutar("update tblcat_productos set Marca = 0, Modelo = 0, Familia = 0 where Id = :id",
+                 {{"id", suelto}});
+    const bool familias = rejilla == "Familias";
+    std::unique_ptr<QWidget> w(familias ? static_cast<QWidget*>(new TFrmFamilias) : new TFrmMarcas);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    auto* g = control<QTableWidget>(w.get(), rejilla);
+    const int filas = g->rowCount();
+    control<QPushButton>(w.get(), agregar)->click();
+    QCOMPARE(g->rowCount(), filas + 1);
+    t->guion.respuestas = {true};
+    if (familias)
+        static_cast<TFrmFamilias*>(w.get())->BtnDeleteClick();
+    else if (rejilla == "marcas")
+        static_cast<TFrmMarcas*>(w.get())->BtnDeleteClick();
+    else
+        static_cast<TFrmMarcas*>(w.get())->BitBtn2Click();
+    QCOMPARE(t->guion.preguntas, QStringList{pregunta});
+    QCOMPARE(t->guion.mostrados, QStringList{pregunta});  // asked, not refused
+    QCOMPARE(g->rowCount(), filas);
 }
 
 void TestMarcas::familias() {
