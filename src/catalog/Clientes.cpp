@@ -542,7 +542,8 @@ bool TFrmClientes::leerNumeros(QVariantMap* valores) {
             if (ok) (*valores)[c.columna] = n;
         } else {
             double d = formato::leerDecimal(texto, &ok);
-            ok = ok && std::isfinite(d);
+            // An amount beyond what a stored amount can hold would be stored as garbage.
+            ok = ok && std::fabs(d) < 1e14;
             if (ok) (*valores)[c.columna] = Money::fromDouble(d).toVariant();
         }
         if (!ok) {

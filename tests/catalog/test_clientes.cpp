@@ -52,6 +52,7 @@ class TestClientes : public QObject {
     void abreEnElPrimeroConTodoDeshabilitado();
     void nuevoYAceptarGuardaElCliente();
     void aceptarSinNombreNoGuarda();
+    void numeroInvalidoNoGuarda_data();
     void numeroInvalidoNoGuarda();
     void botonDeBloqueoDecideBloqueado_data();
     void botonDeBloqueoDecideBloqueado();
@@ -219,19 +220,36 @@ void TestClientes::aceptarSinNombreNoGuarda() {
     QCOMPARE(campo(&p, "txtnombre")->text(), QString("Original"));
 }
 
+void TestClientes::numeroInvalidoNoGuarda_data() {
+    QTest::addColumn<QString>("caja");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("dias con letras") << "txtdias"
+                                     << "treinta";
+    QTest::newRow("limite con letras") << "txtlimite"
+                                       << "mil";
+    QTest::newRow("porcentaje con decimales") << "txtporcentaje"
+                                              << "2.5";
+    // More than a stored amount can hold: refused, not stored as a wrapped-around value.
+    QTest::newRow("limite enorme") << "txtlimite"
+                                   << "99999999999999999999";
+}
+
 void TestClientes::numeroInvalidoNoGuarda() {
+    QFETCH(QString, caja);
+    QFETCH(QString, texto);
     TiendaDePrueba t;
     int id = t.cliente("Cliente", true, 1000, 30);
     TFrmClientes p;
     pulsar(&p, "BitBtn2");
     campo(&p, "txtnombre")->setText("Cambiado");
-    campo(&p, "txtdias")->setText("treinta");
+    campo(&p, caja.toUtf8().constData())->setText(texto);
     pulsar(&p, "BitBtn5");
     QCOMPARE(t.guion.errores.size(), 1);
-    QVERIFY(t.guion.errores[0].contains("treinta"));
+    QVERIFY(t.guion.errores[0].contains(texto));
     QVERIFY(p.editando());
     QCOMPARE(columna(id, "Nombre").toString(), QString("Cliente"));
     QCOMPARE(columna(id, "DiasCredito").toInt(), 30);
+    QCOMPARE(columna(id, "LimiteCredito").toDouble(), 1000.0);
 }
 
 void TestClientes::botonDeBloqueoDecideBloqueado_data() {
