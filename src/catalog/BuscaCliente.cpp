@@ -7,6 +7,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include "common/Formats.h"
 #include "common/Seams.h"
 #include "common/ZUMUtils.h"
 #include "db/Dialect.h"
@@ -144,10 +145,7 @@ void TFrmBuscaCliente::txtidChange() {
     if (numero.isEmpty()) {
         // The number comparison cannot be made: say so as the engine would, list nothing.
         vaciarLista();
-        ui::error(QString("Tipos de datos no coinciden en la expresión de criterios: \"%1\" no es un "
-                          "número de cliente.")
-                      .arg(texto),
-                  this);
+        ui::error(formato::errorCriterio(texto), this);
         return;
     }
     QClientes.setSql("select * from tblcat_clientes where id = :id");
@@ -156,29 +154,25 @@ void TFrmBuscaCliente::txtidChange() {
 }
 
 void TFrmBuscaCliente::txtnombreChange() {
-    if (limpiando_) return;
-    const QString texto = txtnombre->text();
-    if (texto.isEmpty()) {
-        habilitarCajas(true, true, true);
-        listaCompleta();
-        return;
-    }
-    habilitarCajas(false, true, false);
-    QClientes.setSql("select * from tblcat_clientes where " + dialecto::como("nombre", ":patron"));
-    QClientes.bind("patron", dialecto::patronContiene(texto));
-    llenarLista();
+    filtrarPorTexto(txtnombre, "nombre");
 }
 
 void TFrmBuscaCliente::txtrfcChange() {
+    filtrarPorTexto(txtrfc, "rfc");
+}
+
+// The name and tax-id boxes: while one holds text, only it is enabled and the list holds
+// the customers whose column contains that text.
+void TFrmBuscaCliente::filtrarPorTexto(QLineEdit* caja, const QString& columna) {
     if (limpiando_) return;
-    const QString texto = txtrfc->text();
+    const QString texto = caja->text();
     if (texto.isEmpty()) {
         habilitarCajas(true, true, true);
         listaCompleta();
         return;
     }
-    habilitarCajas(false, false, true);
-    QClientes.setSql("select * from tblcat_clientes where " + dialecto::como("rfc", ":patron"));
+    habilitarCajas(false, caja == txtnombre, caja == txtrfc);
+    QClientes.setSql("select * from tblcat_clientes where " + dialecto::como(columna, ":patron"));
     QClientes.bind("patron", dialecto::patronContiene(texto));
     llenarLista();
 }

@@ -45,6 +45,7 @@ class TFrmBuscaCliente : public QDialog {
     void txtidChange();
     void txtnombreChange();
     void txtrfcChange();
+    void filtrarPorTexto(QLineEdit* caja, const QString& columna);
     void listaCompleta();
     void llenarLista();
     void vaciarLista();

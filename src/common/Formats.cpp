@@ -156,4 +156,10 @@ QString errorConversion(const QString& texto) {
     return QString::fromUtf8("'%1' no es un valor numérico válido").arg(texto);
 }
 
+QString errorCriterio(const QString& texto) {
+    return QString::fromUtf8(
+               "Los tipos de datos no coinciden en la expresión de criterios: '%1' no es un número.")
+        .arg(texto);
+}
+
 }  // namespace formato

@@ -37,5 +37,8 @@ int leerEntero(const QString& texto, bool* ok);
 
 // The conversion error shown when a typed text is not a number, as the platform words it.
 QString errorConversion(const QString& texto);
+// The engine's refusal when a typed text stands where a number is compared (a search by
+// number given letters): the query is not run.
+QString errorCriterio(const QString& texto);
 
 }  // namespace formato
