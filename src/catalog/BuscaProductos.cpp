@@ -207,7 +207,13 @@ int TFrmBuscaProductos::mostrar() {
         [this] {
             // Brands added meanwhile appear; the brand is always chosen anew.
             LlenarMarcas();
+            // So do families (a kept one stays chosen) and models: the model list is
+            // refilled when a brand is chosen or the box is entered.
+            const int familia = listas::idSeleccionado(CmbFamilia);
+            LlenarFamilias();
+            marcaActual_ = -2;
             cargando_ = true;
+            if (ChkFamilia->isChecked() && familia > 0) listas::seleccionarId(CmbFamilia, familia);
             if (!ChkModelo->isChecked()) listas::limpiarSeleccion(CmbModelos);
             TxtAno->clear();
             txtcodigo->clear();
@@ -299,8 +305,7 @@ void TFrmBuscaProductos::ActualizarPartes() {
         const QString n = dialecto::numeroEntero(txtcodigo->text());
         if (n.isEmpty()) {
             CerrarPartes();
-            ui::error(QString::fromUtf8("Los tipos de datos no coinciden en la expresión de criterios."),
-                      this);
+            ui::error(formato::errorCriterio(txtcodigo->text()), this);
             return;
         }
         sql = " select " + QString(kColumnas) + " from view_partes2 where id = :id";
@@ -383,20 +388,19 @@ void TFrmBuscaProductos::CmbModelosEnter() {
 }
 
 void TFrmBuscaProductos::CmbModelosChange() {
-    if (cargando_) return;
-    if (CmbModelos->currentText().isEmpty()) {
-        cargando_ = true;
-        CmbModelos->setCurrentIndex(-1);
-        cargando_ = false;
-    }
-    ActualizarPartes();
+    ListaChange(CmbModelos);
 }
 
 void TFrmBuscaProductos::CmbFamiliaChange() {
+    ListaChange(CmbFamilia);
+}
+
+// The model or the family changed: an emptied box chooses nothing; the list follows.
+void TFrmBuscaProductos::ListaChange(QComboBox* lista) {
     if (cargando_) return;
-    if (CmbFamilia->currentText().isEmpty()) {
+    if (lista->currentText().isEmpty()) {
         cargando_ = true;
-        CmbFamilia->setCurrentIndex(-1);
+        lista->setCurrentIndex(-1);
         cargando_ = false;
     }
     ActualizarPartes();

@@ -46,6 +46,7 @@ class TFrmBuscaProductos : public QDialog {
     void CmbModelosEnter();
     void CmbModelosChange();
     void CmbFamiliaChange();
+    void ListaChange(QComboBox* lista);
     void irAFila(int fila);
 
     QComboBox* CmbMarcas;

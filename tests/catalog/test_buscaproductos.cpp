@@ -23,6 +23,7 @@ class TestBuscaProductos : public QObject {
     void codigoInternoNoNumerico();
     void guardaFamiliaYPalabras();
     void guardaModeloNoMarca();
+    void listasAlDiaAlReabrir();
     void limpiarTodo();
     void propositos_data();
     void propositos();
@@ -257,6 +258,36 @@ void TestBuscaProductos::guardaModeloNoMarca() {
         return hay == QList<int>({filtroAceite, bomba, raro}) ? 0 : 4;
     };
     QCOMPARE(d->mostrar(), 0);
+}
+
+// The dialog lives for the whole run: models and families added meanwhile are offered the
+// next time it is shown, also for the brand chosen the time before.
+void TestBuscaProductos::listasAlDiaAlReabrir() {
+    auto elegirFord = [&] {
+        auto* marcas = control<QComboBox>(d, "CmbMarcas");
+        marcas->setCurrentIndex(marcas->findText("Ford"));
+    };
+    t->guion.dialogo = [&](QDialog*) {
+        elegirFord();
+        auto* fam = control<QComboBox>(d, "CmbFamilia");
+        fam->setCurrentIndex(fam->findText("Frenos"));
+        control<QCheckBox>(d, "ChkFamilia")->setChecked(true);
+        return int(QDialog::Rejected);
+    };
+    d->mostrar();
+    t->modelo(ford, "Ranger");
+    t->familia("Luces");
+    QString visto;
+    t->guion.dialogo = [&](QDialog*) {
+        auto* fam = control<QComboBox>(d, "CmbFamilia");
+        if (fam->findText("Luces") < 0) visto += "sin familia nueva;";
+        if (fam->currentText() != "Frenos") visto += "familia no guardada;";
+        elegirFord();
+        if (control<QComboBox>(d, "CmbModelos")->findText("Ranger") < 0) visto += "sin modelo nuevo;";
+        return int(QDialog::Rejected);
+    };
+    d->mostrar();
+    QCOMPARE(visto, QString());
 }
 
 void TestBuscaProductos::limpiarTodo() {
