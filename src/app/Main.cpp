@@ -129,7 +129,13 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent) {
                               QColor(60, 110, 150), QColor(200, 60, 30)};
     int i = 0;
     for (const Boton& b : botones_) {
-        QString caption = b.nombre == "Image14" ? "Importar" : b.nombre == "BitBtn1" ? "Soporte" : b.titulo;
+        // Short captions under the icons, so that the whole bar fits a 1024-pixel screen.
+        static const QHash<QString, QString> cortos = {{"Image13", "Marcas"},
+                                                       {"Image15", "Crédito"},
+                                                       {"Image18", "Por Pagar"},
+                                                       {"Image14", "Importar"},
+                                                       {"BitBtn1", "Soporte"}};
+        QString caption = cortos.value(b.nombre, b.titulo);
         if (b.nombre == "BitBtn1") {
             auto* espacio = new QWidget(ToolBar1);
             espacio->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);

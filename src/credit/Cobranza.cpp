@@ -248,6 +248,27 @@ const rpt::Estilo kNegrita{8, true};
 const rpt::Estilo kDerecha{8, false, rpt::Alinear::Derecha};
 const rpt::Estilo kDerechaNegrita{8, true, rpt::Alinear::Derecha};
 
+// The head of a customer's letter-size document: the store, the title, "Fecha" with the
+// parameter of that name, the customer's name and number.
+void encabezadoCliente(rpt::Layout& l, double w, const QString& nombre, const rpt::Expr& cliente,
+                       const rpt::Expr& numero) {
+    rpt::Banda& titulo = l.banda(rpt::TipoBanda::Titulo, 10);
+    double y = 0;
+    rpt::encabezadoTienda(titulo, w, y);
+    y += 3;
+    titulo.texto(0, y, w, 7, nombre, kTitulo);
+    y += 9;
+    titulo.texto(0, y, 15, 5, "Fecha", kNegrita);
+    titulo.texto(15, y, 40, 5, [](const rpt::Contexto& c) { return c.param("Fecha"); });
+    y += 5;
+    titulo.texto(0, y, 15, 5, "Cliente:", kNegrita);
+    titulo.texto(15, y, w - 75, 5, cliente);
+    titulo.texto(w - 60, y, 25, 5, "No. Cliente:", kNegrita);
+    titulo.texto(w - 35, y, 35, 5, numero);
+    y += 7;
+    titulo.alto = y;
+}
+
 }  // namespace
 
 rpt::Trabajo reciboDePago(qlonglong pago) {
@@ -373,23 +394,10 @@ rpt::Trabajo estadoDeCuenta(int cliente) {
     l.datos = "RSEstadoCuenta";
     const double w = l.pagina.anchoUtil();
 
-    rpt::Banda& titulo = l.banda(rpt::TipoBanda::Titulo, 10);
-    double y = 0;
-    rpt::encabezadoTienda(titulo, w, y);
-    y += 3;
-    titulo.texto(0, y, w, 7, "Estado de Cuenta", kTitulo);
-    y += 9;
-    titulo.texto(0, y, 15, 5, "Fecha", kNegrita);
-    titulo.texto(15, y, 40, 5, [](const rpt::Contexto& c) { return c.param("Fecha"); });
-    y += 5;
-    titulo.texto(0, y, 15, 5, "Cliente:", kNegrita);
-    titulo.texto(15, y, w - 75, 5,
-                 [](const rpt::Contexto& c) { return c.campo("DSClientescredito", "Nombre").toString(); });
-    titulo.texto(w - 60, y, 25, 5, "No. Cliente:", kNegrita);
-    titulo.texto(w - 35, y, 35, 5,
-                 [](const rpt::Contexto& c) { return c.campo("DSClientescredito", "Id").toString(); });
-    y += 7;
-    titulo.alto = y;
+    encabezadoCliente(
+        l, w, "Estado de Cuenta",
+        [](const rpt::Contexto& c) { return c.campo("DSClientescredito", "Nombre").toString(); },
+        [](const rpt::Contexto& c) { return c.campo("DSClientescredito", "Id").toString(); });
 
     rpt::Banda& grupo = l.banda(rpt::TipoBanda::EncabezadoGrupo, 12, "documento");
     grupo.linea(0, 1, w, 1);
@@ -456,21 +464,9 @@ rpt::Trabajo historialDePagos(int cliente, const QDate& desde, const QDate& hast
     l.datos = "DSHistorial";
     const double w = l.pagina.anchoUtil();
 
-    rpt::Banda& titulo = l.banda(rpt::TipoBanda::Titulo, 10);
-    double y = 0;
-    rpt::encabezadoTienda(titulo, w, y);
-    y += 3;
-    titulo.texto(0, y, w, 7, "Historial de Pagos", kTitulo);
-    y += 9;
-    titulo.texto(0, y, 15, 5, "Fecha", kNegrita);
-    titulo.texto(15, y, 40, 5, [](const rpt::Contexto& c) { return c.param("Fecha"); });
-    y += 5;
-    titulo.texto(0, y, 15, 5, "Cliente:", kNegrita);
-    titulo.texto(15, y, w - 75, 5, [](const rpt::Contexto& c) { return c.param("nomcliente"); });
-    titulo.texto(w - 60, y, 25, 5, "No. Cliente:", kNegrita);
-    titulo.texto(w - 35, y, 35, 5, [](const rpt::Contexto& c) { return c.param("clienteid"); });
-    y += 7;
-    titulo.alto = y;
+    encabezadoCliente(
+        l, w, "Historial de Pagos", [](const rpt::Contexto& c) { return c.param("nomcliente"); },
+        [](const rpt::Contexto& c) { return c.param("clienteid"); });
 
     rpt::Banda& grupo = l.banda(rpt::TipoBanda::EncabezadoGrupo, 13, "PagoId");
     grupo.linea(0, 1, w, 1);

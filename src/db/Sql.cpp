@@ -17,7 +17,7 @@ namespace db {
 
 namespace {
 const char* kCnn = "Cnn";
-QHash<QString, int> g_profundidad;  // open transaction depth per connection
+thread_local QHash<QString, int> g_profundidad;  // open transaction depth per connection
 
 QString mensajeDe(const QSqlError& e) {
     QString t = e.databaseText().trimmed();

@@ -1,7 +1,10 @@
 #include "pos/Anulaciones.h"
 
+#include <QDialog>
+
 #include "common/Formats.h"
 #include "common/Inventario.h"
+#include "common/Seams.h"
 #include "db/Clock.h"
 #include "db/Dialect.h"
 #include "db/Sql.h"
@@ -196,6 +199,29 @@ QString anularVenta(int venta, Anulacion tipo, rpt::Trabajo* recibo) {
     inventario::registrarValorMercancias();
     tr.confirmar();
     return {};
+}
+
+void anularDesdePantalla(QDialog* pantalla, int venta, Anulacion tipo) {
+    ui::protegido(
+        [&] {
+            QString motivo = motivoParaNoAnular(venta);
+            if (!motivo.isEmpty()) {
+                ui::mensaje(motivo, pantalla);
+                return;  // the screen stays open
+            }
+            const QString pregunta =
+                tipo == Anulacion::Devolucion ? "Devolver los productos???" : "Cancelar toda la compra???";
+            if (ui::pregunta(pregunta, pantalla)) {
+                rpt::Trabajo recibo;
+                motivo = anularVenta(venta, tipo, &recibo);
+                if (!motivo.isEmpty())
+                    ui::mensaje(motivo, pantalla);
+                else
+                    rpt::imprimir(recibo, pantalla);  // once the change is stored
+            }
+            pantalla->accept();
+        },
+        pantalla);
 }
 
 QString cancelarLinea(int venta, int linea) {

@@ -3,6 +3,8 @@
 
 #include "printing/Report.h"
 
+class QDialog;
+
 // Undoing stored sales: the same-day cancellation (the whole sale, or one line of a cash
 // sale) and the return of a sale of an earlier day. Every change is all or nothing: the
 // stock given back, the rows written and the rows deleted are stored together or not at
@@ -33,6 +35,12 @@ rpt::Trabajo reciboAnulacion(int venta, Anulacion tipo);
 // changed), an empty text when done. A database error (db::SqlError) leaves everything as
 // it was. When `recibo` is given it receives the receipt, composed before the rows go.
 QString anularVenta(int venta, Anulacion tipo, rpt::Trabajo* recibo = nullptr);
+
+// The whole cancellation or return as its screen runs it: a refusal is shown and the
+// screen stays open; otherwise the question ("Cancelar toda la compra???" or "Devolver los
+// productos???"), the change and, once it is stored, the receipt; the screen closes after
+// Yes or No. A database error is shown and leaves the sale as it was.
+void anularDesdePantalla(QDialog* pantalla, int venta, Anulacion tipo);
 
 // Cancels one line of a cash sale: its stock back, the sale's total lowered by the line's
 // amount, the line deleted, the inventory value snapshot appended. Same contract.

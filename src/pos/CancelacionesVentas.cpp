@@ -69,11 +69,8 @@ void TFrmCancelacionesVentas::abrirSaldos() {
     const QDate hoy = reloj::hoy();
     QSaldos.bind("desde", dialecto::inicioDelDia(hoy));
     QSaldos.bind("hasta", dialecto::finDelDia(hoy));
-    QSaldos.abrir();
-    saldos_->cargar(QSaldos);
-    QSaldos.cerrar();
     kardex_->limpiar();
-    if (saldos_->rowCount() > 0) DBGrid1->setCurrentIndex(saldos_->index(0, 0));
+    pos::cargarRejilla(DBGrid1, saldos_, QSaldos);
 }
 
 int TFrmCancelacionesVentas::mostrar() {
@@ -84,10 +81,7 @@ int TFrmCancelacionesVentas::mostrar() {
 
 void TFrmCancelacionesVentas::QSaldosAfterScroll() {
     QKardex.bind("saldo", ventaActual());
-    QKardex.abrir();
-    kardex_->cargar(QKardex);
-    QKardex.cerrar();
-    if (kardex_->rowCount() > 0) DBGrid2->setCurrentIndex(kardex_->index(0, 0));
+    pos::cargarRejilla(DBGrid2, kardex_, QKardex);
 }
 
 int TFrmCancelacionesVentas::ventaActual() const {
@@ -100,25 +94,7 @@ int TFrmCancelacionesVentas::lineaActual() const {
 
 void TFrmCancelacionesVentas::BitBtn1Click() {
     if (pos::filaActual(DBGrid1) < 0) return;
-    ui::protegido(
-        [&] {
-            const int venta = ventaActual();
-            QString motivo = pos::motivoParaNoAnular(venta);
-            if (!motivo.isEmpty()) {
-                ui::mensaje(motivo, this);
-                return;  // the screen stays open
-            }
-            if (ui::pregunta("Cancelar toda la compra???", this)) {
-                rpt::Trabajo recibo;
-                motivo = pos::anularVenta(venta, pos::Anulacion::Cancelacion, &recibo);
-                if (!motivo.isEmpty())
-                    ui::mensaje(motivo, this);
-                else
-                    rpt::imprimir(recibo, this);  // once the cancellation is stored
-            }
-            accept();
-        },
-        this);
+    pos::anularDesdePantalla(this, ventaActual(), pos::Anulacion::Cancelacion);
 }
 
 void TFrmCancelacionesVentas::BitBtn2Click() {

@@ -69,11 +69,8 @@ void TFrmDevoluciones::abrirSaldos() {
     const QDate hoy = reloj::hoy();
     QSaldos.bind("desde", dialecto::inicioDelDia(hoy));
     QSaldos.bind("hasta", dialecto::finDelDia(hoy));
-    QSaldos.abrir();
-    saldos_->cargar(QSaldos);
-    QSaldos.cerrar();
     kardex_->limpiar();
-    if (saldos_->rowCount() > 0) DBGrid1->setCurrentIndex(saldos_->index(0, 0));
+    pos::cargarRejilla(DBGrid1, saldos_, QSaldos);
 }
 
 int TFrmDevoluciones::mostrar() {
@@ -84,10 +81,7 @@ int TFrmDevoluciones::mostrar() {
 
 void TFrmDevoluciones::QSaldosAfterScroll() {
     QKardex.bind("saldo", ventaActual());
-    QKardex.abrir();
-    kardex_->cargar(QKardex);
-    QKardex.cerrar();
-    if (kardex_->rowCount() > 0) DBGrid2->setCurrentIndex(kardex_->index(0, 0));
+    pos::cargarRejilla(DBGrid2, kardex_, QKardex);
 }
 
 int TFrmDevoluciones::ventaActual() const {
@@ -96,23 +90,5 @@ int TFrmDevoluciones::ventaActual() const {
 
 void TFrmDevoluciones::BitBtn1Click() {
     if (pos::filaActual(DBGrid1) < 0) return;
-    ui::protegido(
-        [&] {
-            const int venta = ventaActual();
-            QString motivo = pos::motivoParaNoAnular(venta);
-            if (!motivo.isEmpty()) {
-                ui::mensaje(motivo, this);
-                return;  // the screen stays open
-            }
-            if (ui::pregunta("Devolver los productos???", this)) {
-                rpt::Trabajo recibo;
-                motivo = pos::anularVenta(venta, pos::Anulacion::Devolucion, &recibo);
-                if (!motivo.isEmpty())
-                    ui::mensaje(motivo, this);
-                else
-                    rpt::imprimir(recibo, this);  // once the return is stored
-            }
-            accept();
-        },
-        this);
+    pos::anularDesdePantalla(this, ventaActual(), pos::Anulacion::Devolucion);
 }

@@ -7,13 +7,6 @@
 namespace pos {
 
 namespace {
-int cantidad(const LineaTicket& l) {
-    bool ok = false;
-    int q = formato::leerEntero(l.cantidad, &ok);
-    if (!ok) throw db::SqlError(formato::errorConversion(l.cantidad));
-    return q;
-}
-
 void guardarLineas(const QString& tabla, const QList<LineaTicket>& lineas, int saldo, const QString& fecha,
                    const QSqlDatabase& db) {
     for (const LineaTicket& l : lineas) {
@@ -22,7 +15,7 @@ void guardarLineas(const QString& tabla, const QList<LineaTicket>& lineas, int s
                              "values (:producto, :cantidad, :precio, :costo, :fecha, :saldo)")
                          .arg(tabla),
                      {{"producto", l.clave},
-                      {"cantidad", cantidad(l)},
+                      {"cantidad", cantidadDe(l.cantidad)},
                       {"precio", Money::fromDouble(l.precio).toVariant()},
                       {"costo", Money::fromDouble(l.costo).toVariant()},
                       {"fecha", fecha},

@@ -64,11 +64,8 @@ TFrmReimpresionVentas::TFrmReimpresionVentas(QWidget* parent)
 int TFrmReimpresionVentas::mostrar() {
     bool ok = ui::protegido(
         [this] {
-            ADOQuery1.abrir();
-            ventas_->cargar(ADOQuery1);
-            ADOQuery1.cerrar();
             lineas_->limpiar();
-            if (ventas_->rowCount() > 0) DBGrid1->setCurrentIndex(ventas_->index(0, 0));
+            pos::cargarRejilla(DBGrid1, ventas_, ADOQuery1);
         },
         this);
     if (!ok) return QDialog::Rejected;
@@ -93,10 +90,7 @@ int TFrmReimpresionVentas::ventaActual() const {
 
 void TFrmReimpresionVentas::ADOQuery1AfterScroll() {
     ADOQuery2.bind("saldo", ventaActual());
-    ADOQuery2.abrir();
-    lineas_->cargar(ADOQuery2);
-    ADOQuery2.cerrar();
-    if (lineas_->rowCount() > 0) DBGrid2->setCurrentIndex(lineas_->index(0, 0));
+    pos::cargarRejilla(DBGrid2, lineas_, ADOQuery2);
 }
 
 void TFrmReimpresionVentas::BitBtn8Click() {

@@ -97,4 +97,11 @@ int filaActual(QTableView* rejilla) {
     const QModelIndex i = rejilla->currentIndex();
     return i.isValid() ? i.row() : -1;
 }
+
+void cargarRejilla(QTableView* rejilla, TablaConsulta* modelo, db::Consulta& q) {
+    q.abrir();
+    modelo->cargar(q);
+    q.cerrar();
+    if (modelo->rowCount() > 0) rejilla->setCurrentIndex(modelo->index(0, 0));
+}
 }  // namespace pos

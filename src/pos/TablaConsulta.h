@@ -54,4 +54,7 @@ namespace pos {
 QTableView* crearRejilla(QWidget* padre, const QString& nombre, TablaConsulta* modelo);
 // The query row of the grid's current row; -1 when there is none.
 int filaActual(QTableView* rejilla);
+// Opens the query, loads its rows into the grid's model, closes it and makes the first row
+// current, so that what the screen shows for the current row follows. Throws db::SqlError.
+void cargarRejilla(QTableView* rejilla, TablaConsulta* modelo, db::Consulta& q);
 }  // namespace pos

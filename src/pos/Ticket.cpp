@@ -20,13 +20,6 @@ const ColumnaGrid kColumnas[Ticket::NumColumnas] = {
 };
 const int kAltoRenglon = 17;
 
-int cantidadDe(const QString& texto) {
-    bool ok = false;
-    int q = formato::leerEntero(texto, &ok);
-    if (!ok) throw db::SqlError(formato::errorConversion(texto));
-    return q;
-}
-
 void tomar(int producto, int cantidad) {
     db::ejecutar("update tblcat_productos set existencia = existencia - :q where id = :id",
                  {{"q", cantidad}, {"id", producto}});
@@ -36,6 +29,13 @@ void devolver(int producto, int cantidad) {
                  {{"q", cantidad}, {"id", producto}});
 }
 }  // namespace
+
+int cantidadDe(const QString& texto) {
+    bool ok = false;
+    int q = formato::leerEntero(texto, &ok);
+    if (!ok) throw db::SqlError(formato::errorConversion(texto));
+    return q;
+}
 
 Ticket::Ticket(QTableWidget* grid, QObject* parent)
     : QObject(parent), grid_(grid), estacion_(sesion::estacion()) {

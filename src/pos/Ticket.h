@@ -20,6 +20,10 @@ struct LineaTicket {
     bool tomoExistencia = false;
 };
 
+// The quantity of a line read as a whole number; db::SqlError with the conversion error
+// when it is not one.
+int cantidadDe(const QString& texto);
+
 // The ticket grid "Grid" of the sales screen with its running total. Adding a line takes
 // its stock at once (relative update); removing lines gives it back.
 //

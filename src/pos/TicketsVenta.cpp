@@ -121,84 +121,79 @@ double total(Banda& r, const Columnas& k, double y) {
     return y + 5;
 }
 
-rpt::Layout RvTicket() {
-    rpt::Layout L;
-    L.nombre = "RvTicket";
-    L.pagina = rpt::Pagina::ticket(5);
+// What the three tickets share: the page, the title band (store, caption and number, date,
+// and on the credit ticket the customer), the column captions, one detail band per line
+// and the total. The ticket writes its own ending in the summary band, from y.
+struct Pie {
+    Banda& r;
+    Columnas k;
+    double y;
+};
+Pie cuerpo(rpt::Layout& L, const char* nombre, double pulgadas, const QString& caption, bool descripcionAntes,
+           bool conCliente = false) {
+    L.nombre = nombre;
+    L.pagina = rpt::Pagina::ticket(pulgadas);
     L.datos = "DSTicket";
     const Columnas k(L.pagina.anchoUtil());
     double y = 0;
-    Banda& t = titulo(L, "Nota de Venta:", y);
-    y += 1;
-    captionsCantidad(t, k, y, true);
+    Banda& t = titulo(L, caption, y);
+    if (conCliente) {
+        t.texto(
+            0, y, k.ancho, kRenglon,
+            [](const Contexto& c) { return "Cliente: " + c.campo("DSClientes", "Nombre").toString(); },
+            kAjustar);
+        y += kRenglon + 1;
+    } else {
+        y += 1;
+    }
+    captionsCantidad(t, k, y, descripcionAntes);
     t.alto = y;
-    detalle(L, k, true);
+    detalle(L, k, descripcionAntes);
     Banda& r = L.banda(TipoBanda::Resumen, 10);
-    y = total(r, k, 0);
-    y += 1;
-    r.linea(0, y, k.ancho, y);
+    return {r, k, total(r, k, 0)};
+}
+
+rpt::Layout RvTicket() {
+    rpt::Layout L;
+    Pie p = cuerpo(L, "RvTicket", 5, "Nota de Venta:", true);
+    double y = p.y + 1;
+    p.r.linea(0, y, p.k.ancho, y);
     y += 3;
-    r.texto(0, y, k.ancho, kRenglon, QString::fromUtf8("Recibí la mercancía en buen estado: "));
+    p.r.texto(0, y, p.k.ancho, kRenglon, QString::fromUtf8("Recibí la mercancía en buen estado: "));
     y += kRenglon + 6;
-    r.linea(k.ancho * 0.15, y, k.ancho * 0.85, y);
-    r.alto = y + 2;
+    p.r.linea(p.k.ancho * 0.15, y, p.k.ancho * 0.85, y);
+    p.r.alto = y + 2;
     return L;
 }
 
 rpt::Layout RvTicketCredito() {
     rpt::Layout L;
-    L.nombre = "RvTicketCredito";
-    L.pagina = rpt::Pagina::ticket(6.5);
-    L.datos = "DSTicket";
-    const Columnas k(L.pagina.anchoUtil());
-    double y = 0;
-    Banda& t = titulo(L, "Nota de Venta:", y);
-    t.texto(
-        0, y, k.ancho, kRenglon,
-        [](const Contexto& c) { return "Cliente: " + c.campo("DSClientes", "Nombre").toString(); }, kAjustar);
-    y += kRenglon + 1;
-    captionsCantidad(t, k, y, false);
-    t.alto = y;
-    detalle(L, k, false);
-    Banda& r = L.banda(TipoBanda::Resumen, 10);
-    y = total(r, k, 0) + 3;
-    auto renglon = [&](const rpt::Expr& e) {
-        r.texto(0, y, k.ancho, kRenglon, e, kAjustar);
+    Pie p = cuerpo(L, "RvTicketCredito", 6.5, "Nota de Venta:", false, true);
+    double y = p.y + 3;
+    auto renglon = [&](const auto& texto) {  // a fixed text or an expression
+        p.r.texto(0, y, p.k.ancho, kRenglon, texto, kAjustar);
         y += kRenglon;
     };
-    auto fijo = [&](const QString& s) {
-        r.texto(0, y, k.ancho, kRenglon, s, kAjustar);
-        y += kRenglon;
-    };
-    renglon([](const Contexto& c) { return "Yo " + c.campo("DSClientes", "NombreFiscal").toString(); });
-    fijo(QString::fromUtf8("pagaré incondicionalmente"));
-    fijo("la cantidad de:");
-    renglon([](const Contexto& c) { return c.campo("DSConletraventas", "conletra").toString(); });
+    renglon(rpt::Expr(
+        [](const Contexto& c) { return "Yo " + c.campo("DSClientes", "NombreFiscal").toString(); }));
+    renglon(QString::fromUtf8("pagaré incondicionalmente"));
+    renglon(QString("la cantidad de:"));
+    renglon(rpt::Expr([](const Contexto& c) { return c.campo("DSConletraventas", "conletra").toString(); }));
     y += kRenglon;  // the amount in words may take two lines
-    fijo("En base a las condiciones ");
-    fijo("de Venta");
+    renglon(QString("En base a las condiciones "));
+    renglon(QString("de Venta"));
     y += 4;
-    fijo("Nombre:________________________");
+    renglon(QString("Nombre:________________________"));
     y += 4;
-    fijo("Firma:______________________________");
-    r.alto = y + 2;
+    renglon(QString("Firma:______________________________"));
+    p.r.alto = y + 2;
     return L;
 }
 
 rpt::Layout RvTicket2() {
     rpt::Layout L;
-    L.nombre = "RvTicket2";
-    L.pagina = rpt::Pagina::ticket(4.5);
-    L.datos = "DSTicket";
-    const Columnas k(L.pagina.anchoUtil());
-    double y = 0;
-    Banda& t = titulo(L, "Traspaso:", y);
-    y += 1;
-    captionsCantidad(t, k, y, false);
-    t.alto = y;
-    detalle(L, k, false);
-    Banda& r = L.banda(TipoBanda::Resumen, 10);
-    r.alto = total(r, k, 0) + 2;
+    Pie p = cuerpo(L, "RvTicket2", 4.5, "Traspaso:", false);
+    p.r.alto = p.y + 2;
     return L;
 }
 

@@ -19,6 +19,7 @@
 
 #include "catalog/BuscaCliente.h"
 #include "catalog/Fotografia.h"
+#include "catalog/Listas.h"
 #include "common/Dialogos.h"
 #include "common/Formats.h"
 #include "common/Inventario.h"
@@ -428,53 +429,19 @@ void TFrmVentas::aplicarPermisos() {
 }
 
 void TFrmVentas::cargarListas() {
-    ++sinRefrescar_;
+    // Each entry keeps the Id behind it, so that two entries of the same name (models of
+    // two brands, listed together when no brand is chosen) stand for their own rows.
     db::Consulta QMarcas("select * from tblcat_marcas order by marca");
-    QMarcas.abrir();
-    CmbMarcas->clear();
-    idsMarcas_.clear();
-    for (bool hay = !QMarcas.vacia(); hay; hay = QMarcas.siguiente()) {
-        CmbMarcas->addItem(QMarcas.texto("Marca"));
-        idsMarcas_ << QMarcas.entero("Id");
-    }
-    CmbMarcas->setCurrentIndex(-1);
-    CmbMarcas->clearEditText();
-
+    listas::llenar(CmbMarcas, QMarcas, "Marca");
     db::Consulta qfamilias("select * from tblcat_familias order by familia");
-    qfamilias.abrir();
-    CmbFamilias->clear();
-    idsFamilias_.clear();
-    for (bool hay = !qfamilias.vacia(); hay; hay = qfamilias.siguiente()) {
-        CmbFamilias->addItem(qfamilias.texto("Familia"));
-        idsFamilias_ << qfamilias.entero("Id");
-    }
-    CmbFamilias->setCurrentIndex(-1);
-    CmbFamilias->clearEditText();
-    --sinRefrescar_;
-}
-
-int TFrmVentas::idSeleccionado(QComboBox* c, const QList<int>& ids) const {
-    const QString t = c->currentText();
-    if (t.isEmpty()) return 0;
-    const int i = c->findText(t, Qt::MatchFixedString);
-    return (i >= 0 && i < ids.size()) ? ids[i] : 0;
+    listas::llenar(CmbFamilias, qfamilias, "Familia");
 }
 
 void TFrmVentas::llenarModelos(int marca) {
-    ++sinRefrescar_;
-    CmbModelos->clear();
-    idsModelos_.clear();
     db::Consulta q(marca ? "select * from tblcat_modelos where marca = :marca order by modelo"
                          : "select * from tblcat_modelos order by modelo");
     if (marca) q.bind("marca", marca);
-    q.abrir();
-    for (bool hay = !q.vacia(); hay; hay = q.siguiente()) {
-        CmbModelos->addItem(q.texto("Modelo"));
-        idsModelos_ << q.entero("Id");
-    }
-    CmbModelos->setCurrentIndex(-1);
-    CmbModelos->clearEditText();
-    --sinRefrescar_;
+    listas::llenar(CmbModelos, q, "Modelo");
 }
 
 // --- the product list ------------------------------------------------------------------
@@ -508,7 +475,7 @@ void TFrmVentas::ActualizarPartes() {
         [&] {
             QString sql = seleccionPartes() + " where 1=1 ";
             QVariantMap params;
-            if (int modelo = idSeleccionado(CmbModelos, idsModelos_)) {
+            if (int modelo = listas::idSeleccionado(CmbModelos)) {
                 sql += " and (modeloid = :modelo)";
                 params["modelo"] = modelo;
             }
@@ -530,7 +497,7 @@ void TFrmVentas::ActualizarPartes() {
                 sql += " and (" + dialecto::como("anodesplegado", ":ano") + ")";
                 params["ano"] = dialecto::patronContiene(anio);
             }
-            if (int familia = idSeleccionado(CmbFamilias, idsFamilias_)) {
+            if (int familia = listas::idSeleccionado(CmbFamilias)) {
                 sql += " and familia = :familia ";
                 params["familia"] = familia;
             }
@@ -592,13 +559,12 @@ void TFrmVentas::CmbMarcasChange() {
             CmbFamilias->setCurrentIndex(-1);
             CmbFamilias->clearEditText();
             --sinRefrescar_;
-            const int marca = idSeleccionado(CmbMarcas, idsMarcas_);
+            const int marca = listas::idSeleccionado(CmbMarcas);
             if (marca) {
                 llenarModelos(marca);
             } else {
                 ++sinRefrescar_;
                 CmbModelos->clear();
-                idsModelos_.clear();
                 --sinRefrescar_;
             }
         },
@@ -606,8 +572,8 @@ void TFrmVentas::CmbMarcasChange() {
 }
 
 void TFrmVentas::CmbMarcasExit() {
-    const int i = CmbMarcas->findText(CmbMarcas->currentText(), Qt::MatchFixedString);
-    if (i < 0 || CmbMarcas->currentText().isEmpty()) return;
+    const int i = listas::seleccionado(CmbMarcas);
+    if (i < 0) return;
     ++sinRefrescar_;
     CmbMarcas->setCurrentIndex(i);
     CmbMarcas->setEditText(CmbMarcas->itemText(i));
@@ -627,8 +593,8 @@ void TFrmVentas::CmbModelosEnter() {
 }
 
 void TFrmVentas::CmbModelosExit() {
-    const int i = CmbModelos->findText(CmbModelos->currentText(), Qt::MatchFixedString);
-    if (i >= 0 && !CmbModelos->currentText().isEmpty()) {
+    const int i = listas::seleccionado(CmbModelos);
+    if (i >= 0) {
         ++sinRefrescar_;
         CmbModelos->setCurrentIndex(i);
         CmbModelos->setEditText(CmbModelos->itemText(i));

@@ -70,7 +70,6 @@ class TFrmVentas : public QWidget {
     void abrirPartes(bool avisarVacio);
     void refrescarPartes();
     void reiniciarPantalla(bool limpiarCodigo);
-    int idSeleccionado(QComboBox* combo, const QList<int>& ids) const;
     void llenarModelos(int marca);  // 0: every model
     void mostrarTotal();
 
@@ -110,7 +109,6 @@ class TFrmVentas : public QWidget {
     int diasCredito_ = 0;
     pos::DatosClienteTicket datosTicket_;
 
-    QList<int> idsMarcas_, idsModelos_, idsFamilias_;
     bool modelosDesplegados_ = false;
     int sinRefrescar_ = 0;  // > 0 while the screen sets its own filter texts
 

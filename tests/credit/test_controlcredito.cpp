@@ -65,6 +65,7 @@ class TestControlCredito : public QObject {
     void permisosOcultanBotonesYPagos();
     void cancelacionDePagosDesdeLaPantalla();
     void historialRecibeElClienteCargado();
+    void pagoCanceladoEnOtraEstacion();
 };
 
 void TestControlCredito::cargaElClientePorSuNumero() {
@@ -435,6 +436,51 @@ void TestControlCredito::historialRecibeElClienteCargado() {
     QCOMPARE(clienteVisto, c.juan);
     // The dialog keeps the last dates chosen.
     QCOMPARE(fechas, (QList<QDate>{QDate(2026, 1, 1), QDate(2008, 12, 17)}));
+}
+
+// Two stations show the same payment list; the other one cancels a payment first: this one
+// is told so, changes nothing, and its list is read again (the dialog stays open).
+void TestControlCredito::pagoCanceladoEnOtraEstacion() {
+    TiendaDePrueba t(true);
+    Cartera c(t);
+    const cobranza::Pago primero = cobranza::pagar(c.juan, m(60));
+    const cobranza::Pago segundo = cobranza::pagar(c.juan, m(10));
+    TFrmControlCredito f;
+    f.show();
+    cargar(f, c.juan);
+
+    QStringList antes, despues;
+    int resultado = -1;
+    t.guion.respuestas = {true};
+    t.guion.dialogo = [&](QDialog* d) {
+        auto* g = control<QTableWidget>(d, "DBGrid1");
+        antes = columna(g, 0);
+        {
+            QSqlDatabase otra = db::abrirConexionAdicional(t.archivo(), "otra");
+            if (!cobranza::cancelarPago(segundo.numero, otra))
+                QTest::qFail("other station", __FILE__, __LINE__);
+            otra.close();
+        }
+        QSqlDatabase::removeDatabase("otra");
+        g->selectRow(0);  // newest first: the payment the other station cancelled
+        control<QPushButton>(d, "BitBtn1")->click();
+        despues = columna(g, 0);
+        resultado = d->result();
+        return resultado;
+    };
+    control<QPushButton>(&f, "BitBtn6")->click();
+
+    QCOMPARE(antes, (QStringList{QString::number(segundo.numero), QString::number(primero.numero)}));
+    QCOMPARE(t.guion.mostrados.last(), QString("El pago seleccionado ya fue cancelado, gracias"));
+    QCOMPARE(despues, QStringList{QString::number(primero.numero)});
+    QCOMPARE(resultado, int(QDialog::Rejected));
+    // The first payment stands as it was taken: 50.00 paid off, 10.00 of the 80.00.
+    QCOMPARE(leer(c.vieja).saldo, m(0));
+    QCOMPARE(leer(c.nueva).saldo, m(70));
+    QCOMPARE(leer(c.nueva).status, QString("Nota Parcialmente Pagada, Adeudo: $70.00"));
+    QCOMPARE(fixture::contar("tblctrl_saldoscredito"), 1);
+    QCOMPARE(control<QLabel>(&f, "lbltotal")->text(), QString("$70.00"));
+    VERIFICAR_LIBRO();
 }
 
 QTEST_MAIN(TestControlCredito)

@@ -12,31 +12,6 @@
 #include "test_cancelaciones_ventas.h"
 
 namespace {
-const QDateTime kHoy(QDate(2026, 1, 10), QTime(17, 5, 0));  // the clock of TiendaDePrueba
-
-// Shows the cancellation screen and lets `accion` work on it; returns its result
-// (Accepted once the screen closed itself).
-int enPantalla(TiendaDePrueba& t, const std::function<void(TFrmCancelacionesVentas*)>& accion) {
-    t.guion.dialogo = [&](QDialog* d) {
-        accion(static_cast<TFrmCancelacionesVentas*>(d));
-        return d->result();
-    };
-    return dialogos().CancelacionesVentas->mostrar();
-}
-
-QStringList columna(QTableView* g, int col) {
-    QStringList r;
-    for (int i = 0; i < g->model()->rowCount(); ++i) r << g->model()->index(i, col).data().toString();
-    return r;
-}
-
-// Makes the row whose first column reads `id` the current one.
-void elegir(QTableView* g, int id) {
-    const int i = columna(g, 0).indexOf(QString::number(id));
-    QVERIFY2(i >= 0, qPrintable(QString("row %1 not listed").arg(id)));
-    g->setCurrentIndex(g->model()->index(i, 0));
-}
-
 // The line of the sale with this product, by its row in the lines grid.
 void elegirLinea(TFrmCancelacionesVentas* p, int producto) {
     elegir(control<QTableView>(p, "DBGrid2"), producto);
@@ -67,7 +42,7 @@ void TestCancelaciones::listaSoloLasVentasDelDia() {
     const int ultima = ventaGuardada(QDateTime(QDate(2026, 1, 10), QTime(23, 59, 59)), {{p, 1, 100}});
     const int manana = ventaGuardada(QDateTime(QDate(2026, 1, 11), QTime(0, 0, 0)), {{p, 1, 100}});
 
-    enPantalla(t, [&](TFrmCancelacionesVentas* d) {
+    enPantalla(t, dialogos().CancelacionesVentas, [&](TFrmCancelacionesVentas* d) {
         auto* g = control<QTableView>(d, "DBGrid1");
         QCOMPARE(columna(g, 0),
                  (QStringList{QString::number(ultima), QString::number(tarde), QString::number(primera)}));
@@ -81,11 +56,11 @@ void TestCancelaciones::listaSoloLasVentasDelDia() {
 
     // Another day, another list: only what was sold on that day.
     reloj::fijar(QDateTime(QDate(2026, 1, 9), QTime(9, 0)));
-    enPantalla(t, [&](TFrmCancelacionesVentas* d) {
+    enPantalla(t, dialogos().CancelacionesVentas, [&](TFrmCancelacionesVentas* d) {
         QCOMPARE(columna(control<QTableView>(d, "DBGrid1"), 0), QStringList{QString::number(ayer)});
     });
     reloj::fijar(QDateTime(QDate(2026, 1, 11), QTime(9, 0)));
-    enPantalla(t, [&](TFrmCancelacionesVentas* d) {
+    enPantalla(t, dialogos().CancelacionesVentas, [&](TFrmCancelacionesVentas* d) {
         QCOMPARE(columna(control<QTableView>(d, "DBGrid1"), 0), QStringList{QString::number(manana)});
     });
 }
@@ -108,7 +83,7 @@ void TestCancelaciones::cancelaLaVentaCompleta() {
     const int fotos = fotografiasInventario();
 
     t.guion.respuestas = {true};
-    const int r = enPantalla(t, [&](TFrmCancelacionesVentas* d) {
+    const int r = enPantalla(t, dialogos().CancelacionesVentas, [&](TFrmCancelacionesVentas* d) {
         elegir(control<QTableView>(d, "DBGrid1"), venta);
         control<QPushButton>(d, "BitBtn1")->click();
     });
@@ -138,7 +113,8 @@ void TestCancelaciones::respuestaNoNoCambiaNada() {
     const int a = t.producto("Balata", 100, 60, 7);
     const int venta = ventaGuardada(kHoy, {{a, 3, 100}});
     t.guion.respuestas = {false};
-    const int r = enPantalla(t, [&](TFrmCancelacionesVentas* d) { d->BitBtn1Click(); });
+    const int r =
+        enPantalla(t, dialogos().CancelacionesVentas, [&](TFrmCancelacionesVentas* d) { d->BitBtn1Click(); });
     QCOMPARE(r, int(QDialog::Accepted));  // the screen closes after No as well
     QCOMPARE(t.existencia(a), 7.0);
     QCOMPARE(rastro(venta), (RastroVenta{1, 1, 0}));
@@ -182,7 +158,8 @@ void TestCancelaciones::rechazos() {
         db::valorUnico("select Total from tblctrl_saldosventas where Id = :v", {{"v", venta}}).toDouble();
 
     t.guion.respuestas = {true, true};
-    const int r = enPantalla(t, [&](TFrmCancelacionesVentas* d) { control<QPushButton>(d, boton)->click(); });
+    const int r = enPantalla(t, dialogos().CancelacionesVentas,
+                             [&](TFrmCancelacionesVentas* d) { control<QPushButton>(d, boton)->click(); });
 
     QCOMPARE(t.guion.mostrados, QStringList{mensaje});  // no question asked
     QCOMPARE(r, int(cierra ? QDialog::Accepted : QDialog::Rejected));
@@ -205,7 +182,7 @@ void TestCancelaciones::cancelaUnSoloProducto() {
     const int fotos = fotografiasInventario();
 
     t.guion.respuestas = {true};
-    const int r = enPantalla(t, [&](TFrmCancelacionesVentas* d) {
+    const int r = enPantalla(t, dialogos().CancelacionesVentas, [&](TFrmCancelacionesVentas* d) {
         elegir(control<QTableView>(d, "DBGrid1"), venta);
         elegirLinea(d, a);
         d->BitBtn2Click();
@@ -268,7 +245,7 @@ void TestCancelaciones::unFalloDejaTodoComoEstaba() {
                  " begin select raise(abort, 'operación impedida'); end");
 
     t.guion.respuestas = {true};
-    enPantalla(t, [&](TFrmCancelacionesVentas* d) {
+    enPantalla(t, dialogos().CancelacionesVentas, [&](TFrmCancelacionesVentas* d) {
         elegirLinea(d, a);
         control<QPushButton>(d, boton)->click();
     });

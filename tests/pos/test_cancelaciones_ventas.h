@@ -1,8 +1,13 @@
 #pragma once
 // Stored sales placed directly in the tables, on chosen days, for the screens that undo
 // them (cancellation, returns, reprint).
+#include <QAbstractItemModel>
 #include <QDateTime>
 #include <QList>
+#include <QTableView>
+#include <QTest>
+#include <functional>
+#include <type_traits>
 
 #include "TestSupport.h"
 #include "db/Dialect.h"
@@ -95,4 +100,33 @@ inline RastroVenta rastro(int venta) {
 }
 inline int fotografiasInventario() {
     return contar("select count(*) from tbl_hist_mercancias");
+}
+
+// The clock of TiendaDePrueba.
+inline const QDateTime kHoy(QDate(2026, 1, 10), QTime(17, 5, 0));
+
+// The texts of one column of a grid, top to bottom.
+inline QStringList columna(QTableView* g, int col) {
+    QStringList r;
+    for (int i = 0; i < g->model()->rowCount(); ++i) r << g->model()->index(i, col).data().toString();
+    return r;
+}
+
+// Makes the row whose first column reads `id` the current one.
+inline void elegir(QTableView* g, int id) {
+    const int i = columna(g, 0).indexOf(QString::number(id));
+    QVERIFY2(i >= 0, qPrintable(QString("row %1 not listed").arg(id)));
+    g->setCurrentIndex(g->model()->index(i, 0));
+}
+
+// Shows one of the sale screens through the dialog seam and lets `accion` work on it while
+// it is open; returns its result (Accepted once the screen closed itself).
+template <class Pantalla>
+int enPantalla(TiendaDePrueba& t, Pantalla* pantalla,
+               const std::function<void(std::type_identity_t<Pantalla>*)>& accion) {
+    t.guion.dialogo = [&](QDialog* d) {
+        accion(static_cast<Pantalla*>(d));
+        return d->result();
+    };
+    return pantalla->mostrar();
 }

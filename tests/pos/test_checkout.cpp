@@ -31,6 +31,7 @@ class TestCheckout : public QObject {
     void falloAlGuardarNoDejaNada_data();
     void falloAlGuardarNoDejaNada();
     void dosEstacionesNumerosDistintos();
+    void otraEstacionEscribeConLaListaAbierta();
 };
 
 namespace {
@@ -417,6 +418,41 @@ void TestCheckout::dosEstacionesNumerosDistintos() {
         otra.close();
     }
     QSqlDatabase::removeDatabase("caja2");
+}
+
+void TestCheckout::otraEstacionEscribeConLaListaAbierta() {
+    // A long product list sits on this counter's screen while another counter sells from
+    // it: this counter must go on writing, and its list shows the other counter's stock.
+    Caja c;
+    {
+        db::Transaccion tr;
+        for (int i = 0; i < 1500; ++i)
+            c.producto(QString("BALATA %1").arg(i, 4, 10, QChar('0')), 100, 50, 10);
+        tr.confirmar();
+    }
+    auto* d = control<QLineEdit>(c.v.get(), "TxtDescripcion");
+    d->setText("BALATA");
+    auto* lista = control<QTableView>(c.v.get(), "prodsgrid");
+    QCOMPARE(lista->model()->rowCount(), 1500);
+    const int primero = lista->model()->index(0, 0).data().toInt();
+    {
+        QSqlDatabase otra = db::abrirConexionAdicional(c.t.archivo(), "caja2");
+        db::ejecutar(otra, "update tblcat_productos set existencia = existencia - 4 where id = :id",
+                     {{"id", primero}});
+        otra.close();
+    }
+    QSqlDatabase::removeDatabase("caja2");
+
+    auto* q = control<QLineEdit>(c.v.get(), "TxtCantidad");
+    q->setText("1");
+    QTest::keyClick(q, Qt::Key_Return);
+    QVERIFY2(c.t.guion.errores.isEmpty(), qPrintable(c.t.guion.errores.join('|')));
+    QCOMPARE(c.v->ticket().lineas(), 1);
+    QCOMPARE(c.t.existencia(primero), 5.0);
+    QCOMPARE(lista->model()->index(0, 7).data().toString(), QString("5"));
+    c.cobrar();
+    QVERIFY(c.t.guion.errores.isEmpty());
+    QCOMPARE(c.cuenta("tblctrl_saldosventas"), 1);
 }
 
 QTEST_MAIN(TestCheckout)

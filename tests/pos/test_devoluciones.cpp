@@ -14,28 +14,8 @@
 #include "test_cancelaciones_ventas.h"
 
 namespace {
-const QDateTime kHoy(QDate(2026, 1, 10), QTime(17, 5, 0));  // the clock of TiendaDePrueba
 const QDateTime kSemanaPasada(QDate(2026, 1, 3), QTime(11, 20, 0));
 
-int enPantalla(TiendaDePrueba& t, const std::function<void(TFrmDevoluciones*)>& accion) {
-    t.guion.dialogo = [&](QDialog* d) {
-        accion(static_cast<TFrmDevoluciones*>(d));
-        return d->result();
-    };
-    return dialogos().Devoluciones->mostrar();
-}
-
-QStringList columna(QTableView* g, int col) {
-    QStringList r;
-    for (int i = 0; i < g->model()->rowCount(); ++i) r << g->model()->index(i, col).data().toString();
-    return r;
-}
-
-void elegir(QTableView* g, int id) {
-    const int i = columna(g, 0).indexOf(QString::number(id));
-    QVERIFY2(i >= 0, qPrintable(QString("row %1 not listed").arg(id)));
-    g->setCurrentIndex(g->model()->index(i, 0));
-}
 }  // namespace
 
 class TestDevoluciones : public QObject {
@@ -58,7 +38,7 @@ void TestDevoluciones::listaLasVentasDeOtrosDias() {
     ventaGuardada(QDateTime(QDate(2026, 1, 10), QTime(0, 0, 0)), {{p, 1, 100}});
     ventaGuardada(QDateTime(QDate(2026, 1, 10), QTime(23, 59, 59)), {{p, 1, 100}});
 
-    enPantalla(t, [&](TFrmDevoluciones* d) {
+    enPantalla(t, dialogos().Devoluciones, [&](TFrmDevoluciones* d) {
         auto* g = control<QTableView>(d, "DBGrid1");
         QCOMPARE(columna(g, 0), (QStringList{QString::number(ayer), QString::number(antigua)}));
         QCOMPARE(columna(g, 3)[0], QString("$200.00"));
@@ -78,7 +58,7 @@ void TestDevoluciones::devuelveUnaVentaDeContado() {
     const int fotos = fotografiasInventario();
 
     t.guion.respuestas = {true};
-    const int r = enPantalla(t, [&](TFrmDevoluciones* d) {
+    const int r = enPantalla(t, dialogos().Devoluciones, [&](TFrmDevoluciones* d) {
         elegir(control<QTableView>(d, "DBGrid1"), venta);
         control<QPushButton>(d, "BitBtn1")->click();
     });
@@ -123,7 +103,7 @@ void TestDevoluciones::devuelveUnaVentaACreditoSinPagos() {
     const int venta = ventaGuardada(kSemanaPasada, {{a, 2, 120, 70}}, cliente);
     const int otra = ventaGuardada(kSemanaPasada.addSecs(60), {{a, 1, 120, 70}}, cliente);
     t.guion.respuestas = {true};
-    enPantalla(t, [&](TFrmDevoluciones* d) {
+    enPantalla(t, dialogos().Devoluciones, [&](TFrmDevoluciones* d) {
         elegir(control<QTableView>(d, "DBGrid1"), venta);
         d->BitBtn1Click();
     });
@@ -138,7 +118,7 @@ void TestDevoluciones::rechazaCreditoConPagos() {
     const int venta = ventaGuardada(kSemanaPasada, {{a, 2, 120, 70}}, t.cliente("Taller Ruiz"));
     pagoAplicado(venta, 50);
     t.guion.respuestas = {true};
-    const int r = enPantalla(t, [&](TFrmDevoluciones* d) { d->BitBtn1Click(); });
+    const int r = enPantalla(t, dialogos().Devoluciones, [&](TFrmDevoluciones* d) { d->BitBtn1Click(); });
     QCOMPARE(t.guion.mostrados,
              QStringList{"No se puede cancelar una nota de crédito con pagos realizados, gracias"});
     QCOMPARE(r, int(QDialog::Rejected));  // the screen stays open
@@ -152,7 +132,7 @@ void TestDevoluciones::respuestaNoNoCambiaNada() {
     const int a = t.producto("Balata", 120, 70, 5);
     const int venta = ventaGuardada(kSemanaPasada, {{a, 2, 120, 70}});
     t.guion.respuestas = {false};
-    const int r = enPantalla(t, [&](TFrmDevoluciones* d) { d->BitBtn1Click(); });
+    const int r = enPantalla(t, dialogos().Devoluciones, [&](TFrmDevoluciones* d) { d->BitBtn1Click(); });
     QCOMPARE(r, int(QDialog::Accepted));
     QCOMPARE(rastro(venta), (RastroVenta{1, 1, 0}));
     QCOMPARE(t.existencia(a), 5.0);
@@ -171,7 +151,7 @@ void TestDevoluciones::unFalloDejaTodoComoEstaba() {
         "impedida'); "
         "end");
     t.guion.respuestas = {true};
-    enPantalla(t, [&](TFrmDevoluciones* d) { d->BitBtn1Click(); });
+    enPantalla(t, dialogos().Devoluciones, [&](TFrmDevoluciones* d) { d->BitBtn1Click(); });
     QCOMPARE(t.guion.errores, QStringList{"operación impedida"});
     QCOMPARE(rastro(venta), (RastroVenta{1, 2, 1}));
     QCOMPARE(t.existencia(a), 5.0);

@@ -36,6 +36,7 @@ class TestVentas : public QObject {
     void textoTecleadoNoRompeLaConsulta();
     void marcaLlenaModelosYModeloFiltra();
     void modeloSinMarcaOfreceTodos();
+    void modelosDeIgualNombre();
     void renglonesNaranjaSinExistencia();
     void ubicacionMonedaEInfo();
     void teclado_data();
@@ -47,6 +48,9 @@ class TestVentas : public QObject {
     void botonesAbrenSusPantallas_data();
     void botonesAbrenSusPantallas();
     void cantidadVaciaVuelveAUno();
+    void tecleoDeCantidadYPrecio_data();
+    void tecleoDeCantidadYPrecio();
+    void enterRecargaYDobleClicAgrega();
     void catalogoGrandeRespondeAlTeclear();
 };
 
@@ -279,6 +283,32 @@ void TestVentas::modeloSinMarcaOfreceTodos() {
     QCOMPARE(control<QLineEdit>(&v, "txtcodigo")->text(), QString());  // entering a filter empties the code
 }
 
+void TestVentas::modelosDeIgualNombre() {
+    // Without a brand every model is listed: two brands' "SPORT" are two entries, and the
+    // one picked is the one that filters.
+    Pantalla p;
+    const int nisan = p.t.marca("NISAN");
+    const int ford = p.t.marca("FORD");
+    const int sportNisan = p.t.modelo(nisan, "SPORT");
+    const int sportFord = p.t.modelo(ford, "SPORT");
+    p.t.producto("FARO NISAN", 1, 0, 5, nisan, sportNisan);
+    p.t.producto("FARO FORD", 1, 0, 5, ford, sportFord);
+    TFrmVentas& v = p.abrir();
+    v.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    auto* modelos = control<QComboBox>(&v, "CmbModelos");
+    modelos->setFocus();
+    QTRY_VERIFY(modelos->hasFocus());
+    QCOMPARE(modelos->count(), 2);
+    modelos->setCurrentIndex(modelos->findData(sportFord));
+    QCOMPARE(p.partes(), QStringList{"FARO FORD"});
+    // The other "SPORT": the text stays the same; leaving the box lists its parts.
+    modelos->setCurrentIndex(modelos->findData(sportNisan));
+    control<QLineEdit>(&v, "TxtDescripcion")->setFocus();
+    QTRY_COMPARE(p.partes(), QStringList{"FARO NISAN"});
+    QCOMPARE(modelos->currentIndex(), modelos->findData(sportNisan));
+}
+
 void TestVentas::renglonesNaranjaSinExistencia() {
     Pantalla p;
     const int marca = p.t.marca("NISAN");
@@ -333,6 +363,7 @@ void TestVentas::teclado_data() {
     QTest::newRow("marca enter") << "CmbMarcas" << int(Qt::Key_Return) << "CmbModelos";
     QTest::newRow("marca derecha") << "CmbMarcas" << int(Qt::Key_Right) << "CmbModelos";
     QTest::newRow("familia enter") << "CmbFamilias" << int(Qt::Key_Return) << "CmbModelos";
+    QTest::newRow("familia derecha") << "CmbFamilias" << int(Qt::Key_Right) << "CmbModelos";
     QTest::newRow("modelo izquierda") << "CmbModelos" << int(Qt::Key_Left) << "CmbMarcas";
     QTest::newRow("modelo derecha") << "CmbModelos" << int(Qt::Key_Right) << "TxtAno";
     QTest::newRow("modelo enter") << "CmbModelos" << int(Qt::Key_Return) << "TxtAno";
@@ -539,6 +570,57 @@ void TestVentas::cantidadVaciaVuelveAUno() {
     q->clear();
     control<QLineEdit>(&v, "TxtDescripcion")->setFocus();
     QTRY_COMPARE(q->text(), QString("1"));
+}
+
+void TestVentas::tecleoDeCantidadYPrecio_data() {
+    QTest::addColumn<QString>("caja");
+    QTest::addColumn<QString>("tecleado");
+    QTest::addColumn<QString>("queda");
+    for (const char* caja : {"TxtCantidad", "txtprecioespecial"}) {
+        QTest::addRow("%s digitos", caja) << caja << "125"
+                                          << "125";
+        QTest::addRow("%s letras fuera", caja) << caja << "1a2b"
+                                               << "12";
+        QTest::addRow("%s un solo guion", caja) << caja << "--5-"
+                                                << "-5";
+        QTest::addRow("%s un solo punto", caja) << caja << "1.2.5"
+                                                << "1.25";
+        QTest::addRow("%s espacio fuera", caja) << caja << "3 0"
+                                                << "30";
+    }
+}
+
+void TestVentas::tecleoDeCantidadYPrecio() {
+    QFETCH(QString, caja);
+    QFETCH(QString, tecleado);
+    QFETCH(QString, queda);
+    Pantalla p;
+    TFrmVentas& v = p.abrir();
+    auto* e = control<QLineEdit>(&v, caja);
+    e->clear();
+    QTest::keyClicks(e, tecleado);
+    QCOMPARE(e->text(), queda);
+}
+
+void TestVentas::enterRecargaYDobleClicAgrega() {
+    Pantalla p;
+    p.t.producto("PIEZA A", 10);
+    TFrmVentas& v = p.abrir();
+    auto* d = control<QLineEdit>(&v, "TxtDescripcion");
+    d->setText("PIEZA");
+    QCOMPARE(p.filas(), 1);
+    p.t.producto("PIEZA B", 20);
+    QTest::keyClick(d, Qt::Key_Return);  // Enter re-runs the list
+    QCOMPARE(p.partes(), (QStringList{"PIEZA A", "PIEZA B"}));
+
+    v.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    const QModelIndex b = p.lista()->model()->index(1, 1);
+    const QPoint punto = p.lista()->visualRect(b).center();
+    QTest::mouseClick(p.lista()->viewport(), Qt::LeftButton, {}, punto);  // the view wants a press first
+    QTest::mouseDClick(p.lista()->viewport(), Qt::LeftButton, {}, punto);
+    QCOMPARE(v.ticket().lineas(), 1);
+    QCOMPARE(v.ticket().linea(1).parte, QString("PIEZA B"));
 }
 
 QTEST_MAIN(TestVentas)
